@@ -1,0 +1,21 @@
+# The window-free cores: built into the Windows library and, with the same
+# sources, natively for sanitizers, fuzzers and benchmarks.
+# afxlite's value and collection classes are portable, so the cores can use
+# CString and the collections in both builds.
+set(AFXLITE_CORE_SOURCES
+  afxlite/src/object.cpp
+  afxlite/src/string.cpp
+  afxlite/src/coll.cpp
+)
+set(QUILLON_CORE_SOURCES
+)
+# Tests of the cores: compiled into the subsystem's Wine test executable and
+# into a native test executable of the same name.
+set(QUILLON_CORE_TESTS
+)
+# libFuzzer targets (LLVMFuzzerTestOneInput) over the cores.
+set(QUILLON_CORE_FUZZERS
+)
+# Native benchmarks (each prints ratios against a baseline measured in the same run).
+set(QUILLON_CORE_BENCHES
+)
