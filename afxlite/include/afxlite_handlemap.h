@@ -12,6 +12,8 @@
 // small functions that know how to make, fill and empty one of its objects.
 #pragma once
 
+#include "afxlite_config.h"
+
 #include <unordered_map>
 #include <vector>
 
