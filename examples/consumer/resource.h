@@ -1,0 +1,3 @@
+#pragma once
+#define IDD_CONSUMER 100
+#define IDC_DATE 101
