@@ -47,15 +47,8 @@ test-wine: build
 test: test-native test-wine
 
 gallery: build
-	@mkdir -p $(GALLERY_DIR)
-	@if [ -n "$$DISPLAY" ] && [ -z "$(SCREENSHOTS)" ]; then \
-	  $(ROOT)/scripts/wine-run.sh --prefix $(ROOT)/build/mingw64/wineprefix --display $(BIN64)/gallery.exe; \
-	else \
-	  $(WINE) $(BIN64)/gallery.exe --screenshots "$$(winepath -w $(GALLERY_DIR) 2>/dev/null || echo $(GALLERY_DIR))" \
-	    | tr -d '\r' | while read -r p; do \
-	      case "$$p" in [A-Za-z]:\\*) WINEPREFIX=$(ROOT)/build/mingw64/wineprefix winepath -u "$$p" 2>/dev/null;; *) echo "$$p";; esac; \
-	    done; \
-	fi
+	@if [ -n "$(SCREENSHOTS)" ]; then $(ROOT)/scripts/gallery.sh $(ROOT)/build/mingw64 --screenshots $(GALLERY_DIR); \
+	 else $(ROOT)/scripts/gallery.sh $(ROOT)/build/mingw64; fi
 
 bench: native build
 	@for b in build/native/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
