@@ -6,6 +6,7 @@ set(AFXLITE_CORE_SOURCES
   afxlite/src/object.cpp
   afxlite/src/string.cpp
   afxlite/src/coll.cpp
+  afxlite/src/assert.cpp
 )
 set(QUILLON_CORE_SOURCES
 )
