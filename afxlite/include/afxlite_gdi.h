@@ -42,8 +42,13 @@ public:
     HGDIOBJ m_hObject; // the wrapped object, or NULL
 
     operator HGDIOBJ() const { return m_hObject; }
-    // Unlike MFC's, not callable through a null pointer (C++ forbids it).
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    // Safe on a null pointer, as MFC code expects (pFont->GetSafeHandle()).
+    HGDIOBJ GetSafeHandle() const
+    {
+        const CGdiObject* self = this;
+        __asm__("" : "+r"(self)); // hide `this`'s non-null assumption from the optimiser
+        return self == nullptr ? nullptr : self->m_hObject;
+    }
 
     // The permanent wrapper of hObject, else a temporary one of the class
     // that matches the object's type (a CPen for a pen, ...).
@@ -274,8 +279,13 @@ public:
     HDC m_hAttribDC; // the attribute DC (queries, text metrics)
 
     operator HDC() const { return m_hDC; }
-    // Unlike MFC's, not callable through a null pointer (C++ forbids it).
-    HDC GetSafeHdc() const { return m_hDC; }
+    // Safe on a null pointer, as MFC code expects (pDC->GetSafeHdc()).
+    HDC GetSafeHdc() const
+    {
+        const CDC* self = this;
+        __asm__("" : "+r"(self)); // hide `this`'s non-null assumption from the optimiser
+        return self == nullptr ? nullptr : self->m_hDC;
+    }
     CWnd* GetWindow() const;
 
     static CDC* PASCAL FromHandle(HDC hDC);

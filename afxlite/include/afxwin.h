@@ -15,6 +15,7 @@ class CDataExchange;
 
 #include "afxlite_gdi.h"    // CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC and the DC wrappers
 #include "afxlite_wnd.h"    // CCmdTarget, CWnd, message maps, CMenu, CStatic, CButton, CEdit, CScrollBar
+#include "afxlite_menu.h"   // CMenu and the TrackPopupMenu test seam
 #include "afxlite_dlg.h"    // CDialog, CDataExchange, DDX_*
 #include "afxlite_app.h"    // CWinThread, CWinApp, AfxGetApp, AfxMessageBox
 #include "afxlite_frame.h"  // CFrameWnd, CMDIFrameWnd
