@@ -3,6 +3,37 @@
 
 #include <string.h>
 
+CStaticsHost::CStaticsHost(COLORREF crBack) : m_crBack(crBack), m_hbrBack(::CreateSolidBrush(crBack))
+{
+    LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), m_hbrBack);
+    VERIFY(CreateEx(0, pszClass, "statics test host", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, NULL, NULL));
+}
+
+CStaticsHost::~CStaticsHost()
+{
+    DestroyWindow();
+    ::DeleteObject(m_hbrBack);
+}
+
+CtlColorResult AskColors(HWND hHost, HWND hLabel)
+{
+    CStaticsCanvas canvas(4, 4);
+    ::SetTextColor(canvas.Dc(), kSentinelText);
+    ::SetBkColor(canvas.Dc(), kSentinelBk);
+    ::SetBkMode(canvas.Dc(), OPAQUE);
+    HBRUSH hBrush = (HBRUSH)::SendMessageA(hHost, WM_CTLCOLORSTATIC, (WPARAM)canvas.Dc(), (LPARAM)hLabel);
+    return CtlColorResult{::GetTextColor(canvas.Dc()), ::GetBkColor(canvas.Dc()), ::GetBkMode(canvas.Dc()),
+                          hBrush};
+}
+
+COLORREF SolidBrushColor(HBRUSH hBrush)
+{
+    LOGBRUSH lb;
+    if (hBrush == NULL || ::GetObjectA(hBrush, sizeof(lb), &lb) != sizeof(lb) || lb.lbStyle != BS_SOLID)
+        return CLR_INVALID;
+    return lb.lbColor;
+}
+
 CStaticsCanvas::CStaticsCanvas(int cx, int cy) : m_cx(cx), m_cy(cy), m_pBits(nullptr)
 {
     BITMAPINFO bi = {};
@@ -119,9 +150,9 @@ BOOL WINAPI SpyKillTimer(HWND hWnd, UINT_PTR nID)
 CTimerSpy::CTimerSpy() : m_nPatched(0)
 {
     g_calls.clear();
-    HMODULE hUser = ::GetModuleHandleA("user32.dll");
-    g_pfnSetTimer = reinterpret_cast<decltype(g_pfnSetTimer)>(::GetProcAddress(hUser, "SetTimer"));
-    g_pfnKillTimer = reinterpret_cast<decltype(g_pfnKillTimer)>(::GetProcAddress(hUser, "KillTimer"));
+    // The addresses user32 exports, which the modules' bound imports hold.
+    g_pfnSetTimer = &::SetTimer;
+    g_pfnKillTimer = &::KillTimer;
     PatchModule(::GetModuleHandleA("quillon.dll"));
     PatchModule(::GetModuleHandleA("afxlite.dll"));
 }

@@ -3,9 +3,40 @@
 // timer calls that the library makes.
 #pragma once
 
-#include <windows.h>
+#include <afxwin.h>
 
 #include <vector>
+
+// A visible top-level window that parents the controls under test; its
+// class background brush is crBack, so it shows through transparent labels.
+// As a CWnd it reflects WM_CTLCOLOR* and WM_DRAWITEM to the controls.
+class CStaticsHost : public CWnd
+{
+public:
+    explicit CStaticsHost(COLORREF crBack = RGB(0, 128, 0));
+    ~CStaticsHost() override;
+
+    COLORREF BackColor() const { return m_crBack; }
+
+private:
+    COLORREF m_crBack;
+    HBRUSH m_hbrBack;
+};
+
+// What the host's WM_CTLCOLORSTATIC for hLabel left in a fresh DC: the DC
+// starts with sentinel colours and OPAQUE, so untouched attributes show.
+struct CtlColorResult
+{
+    COLORREF crText;
+    COLORREF crBk;
+    int nBkMode;
+    HBRUSH hBrush;
+};
+const COLORREF kSentinelText = RGB(1, 2, 3);
+const COLORREF kSentinelBk = RGB(4, 5, 6);
+CtlColorResult AskColors(HWND hHost, HWND hLabel);
+// The colour of a solid brush; CLR_INVALID for any other kind of brush.
+COLORREF SolidBrushColor(HBRUSH hBrush);
 
 // A 32-bit top-down DIB section selected into a memory DC.  Pixels come back
 // as COLORREF values, so they compare directly with RGB(...).
