@@ -9,18 +9,24 @@ set(AFXLITE_CORE_SOURCES
   afxlite/src/assert.cpp
 )
 set(QUILLON_CORE_SOURCES
+  src/masked/MaskData.cpp
+  src/masked/MaskModel.cpp
   src/position/PosFormat.cpp
 )
 # Tests of the cores: compiled into the subsystem's Wine test executable and
 # into a native test executable of the same name.
 set(QUILLON_CORE_TESTS
+  tests/masked/MaskModelTest.cpp
+  tests/masked/MaskModelPropertyTest.cpp
   tests/position/PosFormatTest.cpp
 )
 # libFuzzer targets (LLVMFuzzerTestOneInput) over the cores.
 set(QUILLON_CORE_FUZZERS
+  fuzz/fuzz_mask.cpp
   fuzz/fuzz_posentry.cpp
 )
 # Native benchmarks (each prints ratios against a baseline measured in the same run).
 set(QUILLON_CORE_BENCHES
+  bench/bench_mask.cpp
   bench/bench_posformat.cpp
 )
