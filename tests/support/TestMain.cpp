@@ -1,9 +1,84 @@
-// Entry point of every Windows test executable: GoogleTest, run on the
-// thread that owns the test windows.
+// Entry point of every Windows test executable: initialises afxlite with the
+// scripted test application, then runs GoogleTest on the thread that owns the
+// test windows.
+#include "TestApp.h"
+
 #include <gtest/gtest.h>
+
+namespace {
+
+CTestApp theApp;
+
+// The command line after the program name, as WinMain receives it.
+LPSTR CommandTail()
+{
+    LPSTR p = ::GetCommandLineA();
+    if (*p == '"') {
+        ++p;
+        while (*p != '\0' && *p != '"')
+            ++p;
+        if (*p == '"')
+            ++p;
+    } else {
+        while (*p != '\0' && *p != ' ' && *p != '\t')
+            ++p;
+    }
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return p;
+}
+
+// Fails a test that has been inside a message loop for too long and closes
+// whatever modal window holds it, so the run goes on.
+void CALLBACK WatchdogProc(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(NULL, id);
+    ADD_FAILURE() << "test still running after " << kTestWatchdogMs
+                  << " ms inside a message loop; cancelling its windows";
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM) -> BOOL {
+            if (::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
+                ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+            return TRUE;
+        },
+        0);
+}
+
+// Per-test set-up of the scripted parts of the application.
+class TestAppListener : public testing::EmptyTestEventListener
+{
+public:
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        TestApp().ResetMessageBoxes();
+        m_watchdog = ::SetTimer(NULL, 0, kTestWatchdogMs, WatchdogProc);
+    }
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        if (m_watchdog != 0)
+            ::KillTimer(NULL, m_watchdog);
+        m_watchdog = 0;
+        EXPECT_EQ(0u, TestApp().PendingAnswers()) << "scripted message-box answers left unused";
+    }
+
+private:
+    UINT_PTR m_watchdog = 0;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, CommandTail(), SW_SHOW) || !theApp.InitApplication() ||
+        !theApp.InitInstance()) {
+        std::fprintf(stderr, "test main: afxlite initialisation failed\n");
+        return 2;
+    }
+    testing::UnitTest::GetInstance()->listeners().Append(new TestAppListener);
+    int result = RUN_ALL_TESTS();
+    theApp.ExitInstance();
+    AfxWinTerm();
+    return result;
 }

@@ -1,0 +1,239 @@
+// Tests of the application object: globals, the message loop and its idle
+// processing, and message boxes answered through DoMessageBox.
+#include "TestApp.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The executable's name without folder or extension, worked out here from
+// the module path independently of CWinApp.
+std::string ExeBaseName()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string s(path);
+    s = s.substr(s.find_last_of('\\') + 1);
+    return s.substr(0, s.rfind('.'));
+}
+
+TEST(AppTest, GlobalsReachTheApplicationObject)
+{
+    CWinApp* pApp = &TestApp();
+    EXPECT_EQ(pApp, AfxGetApp());
+    EXPECT_EQ(static_cast<CWinThread*>(pApp), AfxGetThread());
+    EXPECT_STREQ("Quillon Tests", AfxGetAppName());
+    EXPECT_EQ(::GetModuleHandleA(NULL), pApp->m_hInstance);
+    EXPECT_EQ(::GetModuleHandleA(NULL), AfxGetInstanceHandle());
+    ASSERT_NE(nullptr, pApp->m_pszExeName);
+    EXPECT_EQ(ExeBaseName(), pApp->m_pszExeName);
+    EXPECT_EQ(::GetCurrentThreadId(), pApp->m_nThreadID);
+    EXPECT_EQ(nullptr, AfxGetMainWnd());
+}
+
+// A host window for the loop tests: counts a private message and, when asked,
+// keeps a temporary CWnd alive past its handler.
+const UINT WM_TEST_PING = WM_APP + 1;
+
+class CPingWnd : public CWnd
+{
+public:
+    int m_nPings = 0;
+    HWND m_hWndForTemp = NULL; // FromHandle'd while handling a ping
+
+protected:
+    afx_msg LRESULT OnPing(WPARAM, LPARAM)
+    {
+        ++m_nPings;
+        if (m_hWndForTemp != NULL)
+            CWnd::FromHandle(m_hWndForTemp);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPingWnd, CWnd)
+    ON_MESSAGE(WM_TEST_PING, OnPing)
+END_MESSAGE_MAP()
+
+// An application object of its own for running the loop: records the idle
+// calls and ends the loop once idle processing has nothing left to do.
+class CLoopApp : public CWinApp
+{
+public:
+    CLoopApp() : CWinApp("Loop Test") {}
+    std::vector<LONG> m_idleCalls;
+    std::vector<UINT> m_preTranslated; // messages offered to PreTranslateMessage
+
+    BOOL OnIdle(LONG lCount) override
+    {
+        m_idleCalls.push_back(lCount);
+        BOOL bMore = CWinApp::OnIdle(lCount);
+        if (!bMore)
+            ::PostQuitMessage(7);
+        return bMore;
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        m_preTranslated.push_back(pMsg->message);
+        return CWinApp::PreTranslateMessage(pMsg);
+    }
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override
+    {
+        return TestApp().DoMessageBox(lpszPrompt, nType, nIDPrompt);
+    }
+};
+
+HWND CreatePlainStatic()
+{
+    return ::CreateWindowExA(0, "STATIC", "plain", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+}
+
+TEST(AppTest, RunDispatchesThenIdlesThenEndsWithTheQuitCode)
+{
+    HWND hPlain = CreatePlainStatic();
+    ASSERT_NE(nullptr, hPlain);
+    CLoopApp app;
+    CPingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "loop", WS_POPUP, 0, 0, 50, 50, NULL, NULL));
+    wnd.m_hWndForTemp = hPlain;
+    app.m_pMainWnd = &wnd;
+    CTestApp::PumpPending(); // creation leftovers, so the loop starts with an empty queue
+
+    wnd.PostMessage(WM_TEST_PING);
+    int nExit = app.Run();
+
+    EXPECT_EQ(7, nExit);
+    EXPECT_EQ(1, wnd.m_nPings);
+    // The ping went through PreTranslateMessage before its handler.
+    ASSERT_FALSE(app.m_preTranslated.empty());
+    EXPECT_EQ(WM_TEST_PING, app.m_preTranslated.front());
+    // The application wants a second idle call (count 1) and then stops.
+    EXPECT_EQ((std::vector<LONG>{0, 1}), app.m_idleCalls);
+    // The temporary CWnd made by the handler went at idle time.
+    size_t nPerm = 0, nTemp = 0;
+    AfxGetWndMapCounts(&nPerm, &nTemp);
+    EXPECT_EQ(0u, nTemp);
+
+    app.m_pMainWnd = nullptr;
+    wnd.DestroyWindow();
+    ::DestroyWindow(hPlain);
+}
+
+TEST(AppTest, IdleDeletesTemporaryWindowObjects)
+{
+    HWND hPlain = CreatePlainStatic();
+    ASSERT_NE(nullptr, hPlain);
+    TestApp().OnIdle(0); // start from an empty temporary map
+    size_t nPerm = 0, nTemp = 0;
+    AfxGetWndMapCounts(&nPerm, &nTemp);
+    ASSERT_EQ(0u, nTemp);
+
+    CWnd* pTemp = CWnd::FromHandle(hPlain);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_EQ(hPlain, pTemp->m_hWnd);
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hPlain)); // one temporary per handle
+    AfxGetWndMapCounts(&nPerm, &nTemp);
+    EXPECT_EQ(1u, nTemp);
+
+    TestApp().OnIdle(0);
+    AfxGetWndMapCounts(&nPerm, &nTemp);
+    EXPECT_EQ(0u, nTemp);
+    EXPECT_TRUE(::IsWindow(hPlain)); // the window itself is untouched
+    ::DestroyWindow(hPlain);
+}
+
+TEST(AppTest, IsIdleMessageIgnoresPaintsAndStillMouse)
+{
+    CWinThread& thread = TestApp();
+    MSG msg = {};
+    msg.pt.x = 31;
+    msg.pt.y = 47;
+    struct Row
+    {
+        const char* label;
+        UINT message;
+        BOOL expected;
+    };
+    const Row rows[] = {
+        {"key press ends idle", WM_KEYDOWN, TRUE},
+        {"paint does not", WM_PAINT, FALSE},
+        {"caret blink does not", 0x0118, FALSE},
+        {"first mouse move at a point does", WM_MOUSEMOVE, TRUE},
+        {"repeated move at the same point does not", WM_MOUSEMOVE, FALSE},
+    };
+    for (const Row& row : rows) {
+        msg.message = row.message;
+        EXPECT_EQ(row.expected, thread.IsIdleMessage(&msg)) << row.label;
+    }
+    msg.pt.x = 32;
+    EXPECT_TRUE(thread.IsIdleMessage(&msg)) << "a move to another point ends idle";
+}
+
+TEST(AppTest, MessageBoxesGoThroughDoMessageBox)
+{
+    struct Row
+    {
+        const char* label;
+        const char* text;
+        UINT type;
+        int answer;
+    };
+    const Row rows[] = {
+        {"plain notice", "Done.", MB_OK, IDOK},
+        {"question answered no", "Keep going?", MB_YESNO | MB_ICONQUESTION, IDNO},
+        {"confirmation cancelled", "Restart now?", MB_OKCANCEL | MB_ICONQUESTION, IDCANCEL},
+    };
+    for (const Row& row : rows)
+        TestApp().ExpectMessageBox(row.answer);
+    for (const Row& row : rows)
+        EXPECT_EQ(row.answer, AfxMessageBox(row.text, row.type)) << row.label;
+
+    const auto& calls = TestApp().MessageBoxes();
+    ASSERT_EQ(3u, calls.size());
+    for (size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(rows[i].text, calls[i].text) << rows[i].label;
+        EXPECT_EQ(rows[i].type, calls[i].type) << rows[i].label;
+        EXPECT_EQ(0u, calls[i].idHelp) << rows[i].label;
+    }
+}
+
+TEST(AppTest, MessageBoxFromStringResourceUsesThePromptIdForHelp)
+{
+    TestApp().ExpectMessageBox(IDYES);
+    EXPECT_EQ(IDYES, AfxMessageBox(IDS_TEST_PROMPT, MB_YESNO));
+    ASSERT_EQ(1u, TestApp().MessageBoxes().size());
+    const auto& call = TestApp().MessageBoxes()[0];
+    EXPECT_EQ("Save the changes to the test file?", call.text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO), call.type);
+    EXPECT_EQ(static_cast<UINT>(IDS_TEST_PROMPT), call.idHelp);
+}
+
+TEST(AppTest, ApplicationObjectsStackWhileATestOwnsOne)
+{
+    CWinApp* pOuter = AfxGetApp();
+    {
+        CLoopApp inner;
+        EXPECT_EQ(&inner, AfxGetApp());
+        EXPECT_EQ(&inner, AfxGetThread());
+        EXPECT_STREQ("Loop Test", AfxGetAppName());
+        EXPECT_EQ(pOuter->m_hInstance, inner.m_hInstance);
+    }
+    EXPECT_EQ(pOuter, AfxGetApp());
+    EXPECT_EQ(static_cast<CWinThread*>(pOuter), AfxGetThread());
+    EXPECT_STREQ("Quillon Tests", AfxGetAppName());
+}
+
+TEST(AppTest, StandardIconsAndCursorsLoad)
+{
+    CWinApp* pApp = AfxGetApp();
+    EXPECT_EQ(::LoadIconA(NULL, IDI_QUESTION), pApp->LoadStandardIcon(IDI_QUESTION));
+    EXPECT_EQ(::LoadCursorA(NULL, IDC_CROSS), pApp->LoadStandardCursor(IDC_CROSS));
+    EXPECT_NE(pApp->LoadStandardCursor(IDC_ARROW), pApp->LoadStandardCursor(IDC_CROSS));
+}
+
+} // namespace
