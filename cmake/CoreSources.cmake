@@ -16,6 +16,10 @@ set(QUILLON_CORE_SOURCES
 # Tests of the cores: compiled into the subsystem's Wine test executable and
 # into a native test executable of the same name.
 set(QUILLON_CORE_TESTS
+  tests/afxlite/ObjectTest.cpp
+  tests/afxlite/StringTest.cpp
+  tests/afxlite/CollTest.cpp
+  tests/afxlite/GeometryTest.cpp
   tests/masked/MaskModelTest.cpp
   tests/masked/MaskModelPropertyTest.cpp
   tests/position/PosFormatTest.cpp

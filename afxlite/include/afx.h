@@ -300,9 +300,10 @@ extern "C" AFXLITE_API void AfxLiteFailNextExtensionInit();
 /////////////////////////////////////////////////////////////////////////////
 // CString: MFC's string of single-byte characters (CStringA). The object is
 // one pointer to the characters (a header with length and capacity sits in
-// front of them), so it may be passed to printf-style "%s" as in MFC.
-// Differences: no reference counting (copies are deep), no wide characters;
-// MakeUpper/MakeLower use the ANSI code page on Windows and ASCII natively.
+// front of them), as small as MFC's. Differences: no reference counting
+// (copies are deep), no wide characters; MakeUpper/MakeLower use the ANSI
+// code page on Windows and ASCII natively. Unlike with MSVC, GCC passes a
+// CString given to "..." by hidden reference: write (LPCSTR)str for "%s".
 
 struct CStringData
 {
