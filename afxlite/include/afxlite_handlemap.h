@@ -67,6 +67,10 @@ public:
         m_permanent[h] = p;
     }
 
+    // Forgets h's owner only: a temporary wrapper someone may still hold
+    // stays valid until DeleteTemp (windows detach while handlers run).
+    void RemovePermanent(THandle h) { m_permanent.erase(h); }
+
     // Forgets h in both maps.  The temporary wrapper, if any, is emptied and
     // deleted now: its handle is going away.
     void RemoveHandle(THandle h)
