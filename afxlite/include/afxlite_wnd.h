@@ -421,11 +421,10 @@ AFXLITE_API void AfxBindWindow(CWnd* pWnd, HWND hWnd);
 AFXLITE_API void AfxHookWindowCreate(CWnd* pWnd);
 AFXLITE_API BOOL AfxUnhookWindowCreate();
 
-// Window classes. AfxRegisterWndClass returns a name (in a buffer of its own,
+// Window classes (AfxRegisterClass is in afx.h). AfxRegisterWndClass returns a name (in a buffer of its own,
 // valid until the next call) for a class with DefWindowProc as its procedure.
 AFXLITE_API LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
                                         HICON hIcon = 0);
-AFXLITE_API BOOL AfxRegisterClass(WNDCLASS* lpWndClass);
 // The window class CWnd::Create uses when none is given.
 #define AFX_WND "AfxWnd90s"
 

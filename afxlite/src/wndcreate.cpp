@@ -263,14 +263,6 @@ HWND CWnd::UnsubclassWindow()
 /////////////////////////////////////////////////////////////////////////////
 // Window classes
 
-BOOL AfxRegisterClass(WNDCLASS* lpWndClass)
-{
-    WNDCLASSA wc;
-    if (::GetClassInfoA(lpWndClass->hInstance, lpWndClass->lpszClassName, &wc))
-        return TRUE; // registered before (by us or by the application)
-    return ::RegisterClassA(lpWndClass) != 0;
-}
-
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
     static thread_local char szName[128];
