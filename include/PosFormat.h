@@ -18,6 +18,8 @@
 // DXX and metric texts exist for every finite value.
 #pragma once
 
+// Only afxlite's portable core (CString): the functions are exported with
+// AFX_EXT_API like every Quillon export (see Quillon.h), which is empty natively.
 #include <afx.h>
 
 // The four notations. Stored and passed as a 32-bit signed integer: it is also
@@ -98,7 +100,7 @@ AFX_EXT_API PosAngle ConvertPosition(PosInputForm nForm, double a, double b = 0.
 //   DMS    ten digits DDD MM SS sss (three decimals of seconds, truncated);
 //   METRIC "%.03lf" of the signed value, times POS_FEET_PER_METRE when bFeet.
 // bFeet only affects METRIC. Empty for a value with no text (see the top of
-// this file). Asserts on an unknown notation and returns the empty string.
+// this file). An unknown notation is a programmer error and asserts.
 AFX_EXT_API CString FormatPosEntry(double value, PosFormat nFormat, bool bFeet);
 
 // The value of an entered text. For DXX and METRIC the text is what the edit
@@ -127,8 +129,8 @@ AFX_EXT_API double ParsePosEntry(PosFormat nFormat, const char* pszText, bool bF
 //          single precision, rounded by the formatter: 59.996 shows as 60.00, no carry)
 //   METRIC " %s : %011.03lf m"                " N : -000012.500 m" (always the positive
 //          symbol, signed value)
-// Empty for a value with no text (see the top of this file). Asserts on an
-// unknown notation or a null symbol.
+// Empty for a value with no text (see the top of this file). An unknown
+// notation or a null symbol is a programmer error and asserts.
 AFX_EXT_API CString FormatPosDisplay(double value, PosFormat nFormat, LPCSTR lpszPositive,
                                      LPCSTR lpszNegative);
 

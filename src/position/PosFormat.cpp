@@ -39,6 +39,7 @@ void AppendNumber(std::string& out, const char* format, ...)
     va_copy(again, args);
     int n = std::vsnprintf(buf, sizeof buf, format, args);
     va_end(args);
+    ASSERT_MSG(n >= 0, "PosFormat: the C library refused a number format");
     std::string wide;
     const char* text = buf;
     if (n >= static_cast<int>(sizeof buf)) {
@@ -48,7 +49,6 @@ void AppendNumber(std::string& out, const char* format, ...)
         text = wide.c_str();
     }
     va_end(again);
-    ASSERT_MSG(n >= 0, "PosFormat: the C library refused a number format");
     bool bSeparator = false; // inside the locale's separator
     for (const char* p = text; *p != '\0'; ++p) {
         char c = *p;
