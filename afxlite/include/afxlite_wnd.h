@@ -198,9 +198,13 @@ AFXLITE_THUNK(ntf_b_u_N_pl);
 // One window-message entry: the static_cast checks the handler's signature.
 #define AFXLITE_WM_ENTRY(msg, thunk, sig, fn)                                                                \
     {(msg), 0, 0, 0, &AfxThunk_##thunk, AfxMsgFn(static_cast<sig>(&ThisClass::fn)), nullptr},
-#define AFXLITE_CMD_ENTRY(msg, code, id, lastId, thunk, sig, fn)                                             \
+// Entries that name a handler of the host's choosing take it as MFC 9 does:
+// a pointer to member, ON_COMMAND(ID_FOO, &CMyDlg::OnFoo).
+#define AFXLITE_WM_ENTRY_PMF(msg, thunk, sig, pmf)                                                           \
+    {(msg), 0, 0, 0, &AfxThunk_##thunk, AfxMsgFn(static_cast<sig>(pmf)), nullptr},
+#define AFXLITE_CMD_ENTRY(msg, code, id, lastId, thunk, sig, pmf)                                            \
     {(msg),          (WORD)(int)(code), (WORD)(id),                                                          \
-     (WORD)(lastId), &AfxThunk_##thunk, AfxMsgFn(static_cast<sig>(&ThisClass::fn)),                          \
+     (WORD)(lastId), &AfxThunk_##thunk, AfxMsgFn(static_cast<sig>(pmf)),                                     \
      nullptr},
 
 // Window messages, with MFC's handler names and signatures.
@@ -295,7 +299,7 @@ AFXLITE_THUNK(ntf_b_u_N_pl);
 
 // Any message, raw: LRESULT (WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn)                                                                       \
-    AFXLITE_WM_ENTRY(message, l_wl, LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)
+    AFXLITE_WM_ENTRY_PMF(message, l_wl, LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)
 // A registered message: nMessageVariable is a UINT holding RegisterWindowMessage's result.
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn)                                                   \
     {0xC000,                                                                                                 \
@@ -303,7 +307,7 @@ AFXLITE_THUNK(ntf_b_u_N_pl);
      0,                                                                                                      \
      0,                                                                                                      \
      &AfxThunk_l_wl,                                                                                         \
-     AfxMsgFn(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::memberFxn)),                        \
+     AfxMsgFn(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(memberFxn)),                        \
      &(nMessageVariable)},
 
 // Commands (menus, accelerators, control notifications) and notifications.
