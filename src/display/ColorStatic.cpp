@@ -46,7 +46,7 @@ void CColorStatic::SetTextColor(COLORREF crText)
 {
     if (crText == m_crText)
         return;
-    m_crText = crText == 0xFFFFFFFF ? ::GetSysColor(COLOR_BTNTEXT) : crText;
+    m_crText = crText == QUILLON_SYSCOLOR ? ::GetSysColor(COLOR_BTNTEXT) : crText;
     InvalidateWithErase();
 }
 
@@ -59,7 +59,7 @@ void CColorStatic::SetBkColor(COLORREF crBk)
 {
     if (crBk == m_crBk)
         return;
-    m_crBk = crBk == 0xFFFFFFFF ? ::GetSysColor(COLOR_BTNFACE) : crBk;
+    m_crBk = crBk == QUILLON_SYSCOLOR ? ::GetSysColor(COLOR_BTNFACE) : crBk;
     m_brBk.DeleteObject();
     m_brBk.CreateSolidBrush(m_crBk);
     InvalidateWithErase();
