@@ -82,7 +82,13 @@ public:
     // Ends a modal dialog's loop with nResult (hides a modeless one).
     void EndDialog(int nResult);
 
-    // Overridables (DoDataExchange and UpdateData are CWnd's, as in MFC)
+    // Runs DoDataExchange: FALSE fills the controls from the members, TRUE
+    // reads and validates them; FALSE when a validation failed.  MFC has it
+    // on CWnd; afxlite exchanges data for dialogs only, so calling it through
+    // a plain CWnd fails loudly.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // Overridables (DoDataExchange is CWnd's, as in MFC)
     virtual BOOL OnInitDialog(); // UpdateData(FALSE); TRUE: focus the first control
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 

@@ -47,6 +47,20 @@ void CDataExchange::Fail()
     m_bFailed = TRUE;
 }
 
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    ASSERT_MSG(::IsWindow(m_hWnd), "CDialog::UpdateData: the dialog has no window");
+    CDataExchange dx(this, bSaveAndValidate);
+    // The exchange's own SetWindowText calls make the controls notify; those
+    // are not the user's changes, so the dialog does not see them.
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    HWND hWndOldLockout = pState->m_hLockoutNotifyWindow;
+    pState->m_hLockoutNotifyWindow = m_hWnd;
+    DoDataExchange(&dx);
+    pState->m_hLockoutNotifyWindow = hWndOldLockout;
+    return !dx.HasFailed();
+}
+
 namespace {
 
 // Refuses a value: tells the user, then fails the exchange.

@@ -8,8 +8,8 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
+    ON_COMMAND(IDOK, &CDialog::OnOK)
+    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
 CDialog::CDialog()
@@ -138,6 +138,8 @@ HWND CDialog::PreModal()
     // The owner is the given parent's top-level window, else the main
     // window's active pop-up; its top-level window is disabled meanwhile.
     CWnd* pOwner = CWnd::GetSafeOwner(m_pParentWnd, &m_hWndTop);
+    if (m_hWndTop != NULL)
+        ::EnableWindow(m_hWndTop, FALSE);
     return pOwner->GetSafeHwnd();
 }
 

@@ -8,6 +8,8 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     // while the box is up.
     HWND hWndTop = NULL;
     HWND hWndOwner = CWnd::GetSafeOwner(NULL, &hWndTop)->GetSafeHwnd();
+    if (hWndTop != NULL)
+        ::EnableWindow(hWndTop, FALSE);
 
     // A box without an icon gets the one that fits its buttons.
     if ((nType & MB_ICONMASK) == 0) {
