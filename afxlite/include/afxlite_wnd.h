@@ -901,11 +901,12 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
-    friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
-    // The unbinding at WM_NCDESTROY, done once: from OnNcDestroy, or by the
-    // framework when a handler did not call it (bFromFramework).
+public:
+    // The unbinding at WM_NCDESTROY, done once: from OnNcDestroy, or by
+    // AfxCallWndProc when a handler did not call it (bFromFramework).
     void UnbindAtNcDestroy(BOOL bFromFramework);
+
+private:
     explicit CWnd(HWND hWndMarker); // the wndTop... markers
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;

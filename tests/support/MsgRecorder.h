@@ -1,0 +1,139 @@
+// MsgRecorder.h: records the messages that windows receive and compares
+// them with expected sequences, after the message-sequence tests of Wine's
+// comctl32 (msg.h).
+//
+// A step is: flush, act, pump, compare.
+//
+//     MsgRecorder rec;
+//     HWND hParent = rec.CreateParent();          // recorded with the `parent` flag
+//     ... create the control as a child of hParent ...
+//     rec.Watch(hCtrl);                           // subclass: recorded without `parent`
+//     rec.Flush();
+//     SendMessage(hCtrl, WM_CHAR, 'a', 1);
+//     PumpMessages();
+//     static const MsgEntry seq[] = {
+//         {WM_CHAR, sent | wparam, 'a'},
+//         {WM_COMMAND, sent | parent | code, 0, 0, EN_UPDATE},
+//         {WM_COMMAND, sent | parent | code, 0, 0, EN_CHANGE},
+//         {WM_GETTEXT, sent | optional},
+//         {0}};
+//     EXPECT_SEQ(rec, seq, "typing a");
+//
+// Flags of a record say how the message arrived: `sent` (delivered by a
+// send or a direct call of the window procedure), `posted` (taken from the
+// queue by GetMessage/PeekMessage), `parent` (recorded on a window watched
+// as a parent), `defwinproc` (arrived while the same window's original
+// procedure was already running, i.e. the window sent it to itself).
+// Flags of an expected entry add what to compare: `wparam`, `lparam`, `code`
+// (the notification code of WM_COMMAND/WM_NOTIFY), and `optional` (the entry
+// may be missing). Expected flags sent/posted/parent/defwinproc must equal
+// the record's.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+enum MsgFlags : unsigned
+{
+    sent = 0x0001,
+    posted = 0x0002,
+    parent = 0x0004,
+    defwinproc = 0x0008,
+    wparam = 0x0010,
+    lparam = 0x0020,
+    code = 0x0040,
+    optional = 0x0080,
+};
+
+// One expected message. A table ends with an entry whose message is 0.
+struct MsgEntry
+{
+    UINT message;
+    unsigned flags;
+    WPARAM wParam;
+    LPARAM lParam;
+    UINT code; // compared with the `code` flag
+};
+
+// One recorded message.
+struct MsgRecord
+{
+    HWND hwnd;
+    UINT message;
+    unsigned flags; // sent/posted/parent/defwinproc
+    WPARAM wParam;
+    LPARAM lParam;
+    UINT code; // HIWORD(wParam) of WM_COMMAND, NMHDR::code of WM_NOTIFY, else 0
+};
+
+class MsgRecorder
+{
+public:
+    MsgRecorder();
+    ~MsgRecorder();
+    MsgRecorder(const MsgRecorder&) = delete;
+    MsgRecorder& operator=(const MsgRecorder&) = delete;
+
+    // A visible top-level window of a recording class, watched as a parent
+    // (every message gets the `parent` flag; default processing is
+    // DefWindowProc). Destroyed with the recorder if still alive.
+    HWND CreateParent(int cx = 400, int cy = 300, DWORD dwStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+
+    // Records the messages hWnd receives (subclassing it on top of whatever
+    // procedure it has, CWnd-bound windows included). extraFlags is added to
+    // each record (`parent` to watch a parent made elsewhere). Stops by
+    // itself at WM_NCDESTROY.
+    void Watch(HWND hWnd, unsigned extraFlags = 0);
+    void Unwatch(HWND hWnd);
+
+    // Messages never recorded: by default the ones the platform sends for
+    // its own reasons (WM_GETICON, IME and accessibility messages, ...).
+    void Ignore(UINT message);
+    // A record is kept only when the filter (if any) returns true.
+    void SetFilter(std::function<bool(const MsgRecord&)> filter) { m_filter = std::move(filter); }
+
+    void Flush() { m_records.clear(); }
+    const std::vector<MsgRecord>& Records() const { return m_records; }
+    // Records of one message (and, when given, one window).
+    size_t Count(UINT message, HWND hWnd = nullptr) const;
+
+    // Compares the records with `expected`, then flushes. On a mismatch
+    // returns false and fills *pReport with both sequences side by side.
+    bool Match(const MsgEntry* expected, std::string* pReport) const;
+    // Match + a GoogleTest failure at the caller's file and line.
+    void Expect(const MsgEntry* expected, const char* context, const char* file, int line);
+
+    // The text of a record or an entry, as the report shows it.
+    static std::string Describe(const MsgRecord& r);
+    static std::string Describe(const MsgEntry& e);
+    static std::string MessageName(UINT message);
+
+    struct Watched; // one subclassed window (implementation)
+
+private:
+    static LRESULT CALLBACK WatchProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK GetMsgHook(int, WPARAM, LPARAM);
+    void Record(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, unsigned flags);
+    bool IsIgnored(UINT message) const;
+
+    std::vector<MsgRecord> m_records;
+    std::vector<UINT> m_ignored;
+    std::function<bool(const MsgRecord&)> m_filter;
+    std::vector<HWND> m_parents; // made by CreateParent
+    HHOOK m_hHook;               // WH_GETMESSAGE: tells posted messages from sent ones
+};
+
+// Compare and flush; a failure names the caller's file and line.
+#define EXPECT_SEQ(recorder, table, context) (recorder).Expect((table), (context), __FILE__, __LINE__)
+
+// Dispatches every queued message of this thread, then keeps pumping for
+// msWait milliseconds (for timers). Messages go through TranslateMessage and
+// DispatchMessage only (no PreTranslateMessage).
+void PumpMessages(DWORD msWait = 0);
+
+// Posts a marker to hWnd and pumps until it has been dispatched, so that
+// every message posted before it has been handled too.
+void PumpUntilMarker(HWND hWnd);
