@@ -68,7 +68,8 @@ TEST(ExtensionModuleTest, RawEntryRunsBeforeStaticConstructors)
 {
     CLoadedExtension ext;
     ASSERT_NE(ext.m_h, nullptr) << kExtDll << " did not load, error " << ::GetLastError();
-    auto pfnInfo = reinterpret_cast<PFN_ExtTestGetLoadInfo>(::GetProcAddress(ext.m_h, "ExtTestGetLoadInfo"));
+    auto pfnInfo = reinterpret_cast<PFN_ExtTestGetLoadInfo>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(ext.m_h, "ExtTestGetLoadInfo")));
     ASSERT_NE(pfnInfo, nullptr);
     const ExtTestLoadInfo* pInfo = pfnInfo();
     EXPECT_TRUE(pInfo->bListsSetAsideBeforeConstructors) << "the host's class list was not in the saved slot";
