@@ -209,6 +209,7 @@ TEST(PosFormat, RangeFilter)
         {"lower bound included", -90.0, 10.0, -90.0, 90.0, POS_RANGE_ACCEPT},
         {"outside, stored inside", 100.0, 10.0, -90.0, 90.0, POS_RANGE_STORED},
         {"outside, stored on a bound", 100.0, 90.0, -90.0, 90.0, POS_RANGE_REFUSE},
+        {"outside, stored on the lower bound", 100.0, -90.0, -90.0, 90.0, POS_RANGE_REFUSE},
         {"NaN, stored inside", kNaN, 10.0, -90.0, 90.0, POS_RANGE_STORED},
         {"NaN, stored outside", kNaN, 95.0, -90.0, 90.0, POS_RANGE_REFUSE},
         {"empty range at -180", -180.0, 0.0, -180.0, -180.0, POS_RANGE_ACCEPT},
