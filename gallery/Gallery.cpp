@@ -42,6 +42,8 @@ public:
 
     int GetPageCount() const { return static_cast<int>(m_pages.size()); }
     CGalleryPage* GetPage(int i) const { return m_pages[static_cast<size_t>(i)]; }
+    const char* GetPageTitle(int i) const { return m_titles[static_cast<size_t>(i)]; }
+    int GetBrokenPageCount() const { return m_nBrokenPages; }
     void ShowPage(int nIndex);
 
 protected:
@@ -54,6 +56,8 @@ protected:
 private:
     HWND m_hTabs = nullptr;
     std::vector<CGalleryPage*> m_pages; // owned; created with the dialog, deleted with it
+    std::vector<const char*> m_titles;  // tab captions, parallel to m_pages
+    int m_nBrokenPages = 0;             // pages whose template could not be built
     int m_nCurrent = -1;                 // index of the page shown, -1 before the first
 };
 
@@ -71,14 +75,22 @@ BOOL CGalleryDlg::OnInitDialog()
 
     for (int i = 0; i < GalleryPageCount(); ++i) {
         const GalleryPageInfo& info = GalleryPageAt(i);
+        CGalleryPage* pPage = info.pfnCreate();
+        if (!pPage->Create(pPage->m_nIDTemplate, this)) {
+            // A page that cannot be built is reported and left out; the
+            // program's exit code says so (screenshot runs fail).
+            std::fprintf(stderr, "gallery: the page \"%s\" could not be created from template %u\n", info.pszTitle,
+                         pPage->m_nIDTemplate);
+            delete pPage;
+            ++m_nBrokenPages;
+            continue;
+        }
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>(info.pszTitle);
-        ::SendMessage(m_hTabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
-
-        CGalleryPage* pPage = info.pfnCreate();
-        VERIFY(pPage->Create(pPage->m_nIDTemplate, this));
+        ::SendMessage(m_hTabs, TCM_INSERTITEMA, GetPageCount(), reinterpret_cast<LPARAM>(&item));
         m_pages.push_back(pPage);
+        m_titles.push_back(info.pszTitle);
     }
 
     // The pages sit on the tab control's display area, above it in z-order.
@@ -145,6 +157,7 @@ BOOL CGalleryApp::InitInstance()
 {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&icc);
+    AfxInitRichEdit2(); // pages' templates hold "RichEdit20A" items
 
     // Command line: [--screenshots DIR]
     CString strCmd = m_lpCmdLine;
@@ -197,7 +210,7 @@ int CGalleryApp::RenderScreenshots(const CString& strDir)
 
         CString strPath;
         strPath.Format("%s\\%02d-%s.png", static_cast<const char*>(strDir), i + 1,
-                       static_cast<const char*>(Slug(GalleryPageAt(i).pszTitle)));
+                       static_cast<const char*>(Slug(dlg.GetPageTitle(i))));
         HRESULT hr = SaveWindowAsPng(dlg.m_hWnd, strPath);
         if (SUCCEEDED(hr)) {
             std::printf("%s\n", static_cast<const char*>(strPath));
@@ -208,6 +221,7 @@ int CGalleryApp::RenderScreenshots(const CString& strDir)
         }
         std::fflush(stdout);
     }
+    nFailures += dlg.GetBrokenPageCount();
     dlg.DestroyWindow();
     m_pMainWnd = nullptr;
     return nFailures == 0 ? 0 : 1;

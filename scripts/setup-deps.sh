@@ -3,7 +3,7 @@
 # so that a second run does no package work at all.
 set -eu
 
-PACKAGES="cmake ninja-build make g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 googletest locales"
+PACKAGES="cmake ninja-build make g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 fonts-wine googletest locales"
 
 missing=""
 for p in $PACKAGES; do
