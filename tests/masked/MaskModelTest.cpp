@@ -19,12 +19,15 @@ TestMaskModel* Make(const char* mask)
     return new TestMaskModel(mask, kDec, kThou, kTime, kDate);
 }
 
+#if !defined(_WIN32)
+// Natively only: in the Windows build the record class is internal to the DLL.
 TEST(MaskModel, NewRecordIsLiteralZero)
 {
     CMaskData data;
     EXPECT_EQ(MASK_LITERAL, data.m_nType);
     EXPECT_EQ(0, data.m_chValue);
 }
+#endif
 
 struct CompileRow
 {
