@@ -11,6 +11,7 @@ namespace {
 const double kLatitude = 45.5125;   // 45° 30' 45" N
 const double kLongitude = -73.5673; // 73° 34' 02.28" W
 const double kHeight = 1234.5;      // shown as 4050.197 ft
+const double kEasting = 612345.25;  // metres, on a map grid
 
 class CPositionsPage : public CGalleryPage
 {
@@ -26,6 +27,7 @@ protected:
         DDX_Control(pDX, IDC_POS_HEIGHT_EDIT, m_heightEdit);
         DDX_Control(pDX, IDC_POS_LAT_SHOW, m_latShow);
         DDX_Control(pDX, IDC_POS_LON_SHOW, m_lonShow);
+        DDX_Control(pDX, IDC_POS_EAST_SHOW, m_eastShow);
     }
 
     BOOL OnInitDialog() override
@@ -46,7 +48,11 @@ protected:
         m_lonShow.SetLatitude(false);
         m_latShow.SetCurValue(kLatitude, POS_TYPE_GEOGRAPHIC);
         m_lonShow.SetCurValue(kLongitude, POS_TYPE_GEOGRAPHIC);
-        for (CPosStatic* pShow : {&m_latShow, &m_lonShow}) {
+        // A metric value: the label is the positive symbol, the menu stays closed.
+        m_eastShow.SetLatitude(false);
+        m_eastShow.SetCurValue(kEasting, POS_TYPE_METRIC);
+        m_eastShow.EnableSaving(false);
+        for (CPosStatic* pShow : {&m_latShow, &m_lonShow, &m_eastShow}) {
             pShow->SetBkColor(RGB(0xFF, 0xFB, 0xE8));
             pShow->SetTextColor(RGB(0x60, 0x30, 0x00));
         }
@@ -81,6 +87,7 @@ private:
     CPosEditCtrl m_heightEdit;
     CPosStatic m_latShow;
     CPosStatic m_lonShow;
+    CPosStatic m_eastShow;
 };
 
 } // namespace
