@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "ColorStatic.h"
+#include "MsgRecorder.h"
 #include "StaticsSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -122,37 +124,6 @@ TEST(ColorStaticBlink, RealTimerTicksAtTheChosenPeriod)
 // ---------------------------------------------------------------------------
 // Notification
 
-// Records the notification messages posted to it.
-class CNotifyTarget : public CWnd
-{
-public:
-    struct Posted
-    {
-        int nAfterTick; // the tick that produced it
-        WPARAM wParam;
-        LPARAM lParam;
-    };
-
-    CNotifyTarget()
-    {
-        VERIFY(CreateEx(0, AfxRegisterWndClass(0), "notify target", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
-    }
-    ~CNotifyTarget() override { DestroyWindow(); }
-
-    int m_nTick = 0;
-    std::vector<Posted> m_posted;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == kNotifyMsg) {
-            m_posted.push_back(Posted{m_nTick, wParam, lParam});
-            return 0;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
 {
     struct Row
@@ -178,11 +149,14 @@ TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
-        CStaticsHost host;
-        CNotifyTarget target;
+        MsgRecorder rec;
+        CWnd* pHost = CWnd::FromHandle(rec.CreateParent());
+        CWnd* pTarget = CWnd::FromHandle(rec.CreateParent(100, 100, WS_OVERLAPPED));
         CColorStatic label;
-        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
-        label.EnableNotify(&target, kNotifyMsg);
+        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, pHost, kLabelId));
+        rec.Watch(label.m_hWnd);
+        rec.SetFilter([](const MsgRecord& r) { return r.message == WM_TIMER || r.message == kNotifyMsg; });
+        label.EnableNotify(pTarget, kNotifyMsg);
         if (!row.bNotify)
             label.EnableNotify(NULL, kNotifyMsg);
         auto start = [&label](const std::vector<Start>& starts) {
@@ -195,21 +169,22 @@ TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
         };
         start(row.before);
         for (int i = 1; i <= 5; i++) {
-            target.m_nTick = i;
-            const size_t nArrived = target.m_posted.size();
+            SCOPED_TRACE(i);
+            rec.Flush();
             Tick(label);
-            EXPECT_EQ(nArrived, target.m_posted.size()) << "posted, not sent: it waits for the queue";
-            PumpQueued();
+            EXPECT_EQ(0u, rec.Count(kNotifyMsg)) << "posted, not sent: it waits for the queue";
+            PumpUntilMarker(pTarget->m_hWnd);
+            const bool bExpected =
+                std::find(row.ticksNotified.begin(), row.ticksNotified.end(), i) != row.ticksNotified.end();
+            const MsgEntry withNotification[] = {
+                {WM_TIMER, sent | wparam, 1, 0, 0},
+                {kNotifyMsg, posted | parent | wparam | lparam, kLabelId, 0, 0},
+                {0, 0, 0, 0, 0}};
+            const MsgEntry tickOnly[] = {{WM_TIMER, sent | wparam, 1, 0, 0}, {0, 0, 0, 0, 0}};
+            EXPECT_SEQ(rec, bExpected ? withNotification : tickOnly, row.label);
             if (i == 1)
                 start(row.afterFirstTick);
         }
-        std::vector<int> ticks;
-        for (const CNotifyTarget::Posted& p : target.m_posted) {
-            ticks.push_back(p.nAfterTick);
-            EXPECT_EQ((WPARAM)kLabelId, p.wParam);
-            EXPECT_EQ(0, p.lParam);
-        }
-        EXPECT_EQ(row.ticksNotified, ticks);
     }
 }
 
