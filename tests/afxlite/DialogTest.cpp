@@ -25,11 +25,13 @@ struct KeyStep
 
 std::vector<KeyStep> g_script;
 size_t g_nextStep = 0;
+UINT_PTR g_scriptTimer = 0; // one script runs at a time
 
 void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD)
 {
     if (g_nextStep >= g_script.size()) {
         ::KillTimer(NULL, id);
+        g_scriptTimer = 0;
         return;
     }
     HWND hFocus = ::GetFocus();
@@ -41,9 +43,11 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD)
 
 void StartScript(std::vector<KeyStep> steps)
 {
+    if (g_scriptTimer != 0)
+        ::KillTimer(NULL, g_scriptTimer);
     g_script = std::move(steps);
     g_nextStep = 0;
-    ::SetTimer(NULL, 0, 1, ScriptTick);
+    g_scriptTimer = ::SetTimer(NULL, 0, 1, ScriptTick);
 }
 
 std::vector<KeyStep> Type(const char* text)

@@ -28,13 +28,19 @@ LPSTR CommandTail()
     return p;
 }
 
+UINT_PTR g_watchdog = 0;      // the thread timer of the running test, 0 when none
+bool g_watchdogFired = false; // this test has been failed by it already
+
 // Fails a test that has been inside a message loop for too long and closes
-// whatever modal window holds it, so the run goes on.
+// whatever modal window holds it, so the run goes on.  It keeps watching, at
+// a shorter period, for the next loop the same test may enter.
 void CALLBACK WatchdogProc(HWND, UINT, UINT_PTR id, DWORD)
 {
     ::KillTimer(NULL, id);
-    ADD_FAILURE() << "test still running after " << kTestWatchdogMs
-                  << " ms inside a message loop; cancelling its windows";
+    if (!g_watchdogFired)
+        ADD_FAILURE() << "test still running after " << kTestWatchdogMs
+                      << " ms inside a message loop; cancelling its windows";
+    g_watchdogFired = true;
     ::EnumThreadWindows(
         ::GetCurrentThreadId(),
         [](HWND hWnd, LPARAM) -> BOOL {
@@ -43,6 +49,7 @@ void CALLBACK WatchdogProc(HWND, UINT, UINT_PTR id, DWORD)
             return TRUE;
         },
         0);
+    g_watchdog = ::SetTimer(NULL, 0, 1000, WatchdogProc);
 }
 
 // Per-test set-up of the scripted parts of the application.
@@ -52,18 +59,16 @@ public:
     void OnTestStart(const testing::TestInfo&) override
     {
         TestApp().ResetMessageBoxes();
-        m_watchdog = ::SetTimer(NULL, 0, kTestWatchdogMs, WatchdogProc);
+        g_watchdogFired = false;
+        g_watchdog = ::SetTimer(NULL, 0, kTestWatchdogMs, WatchdogProc);
     }
     void OnTestEnd(const testing::TestInfo&) override
     {
-        if (m_watchdog != 0)
-            ::KillTimer(NULL, m_watchdog);
-        m_watchdog = 0;
+        if (g_watchdog != 0)
+            ::KillTimer(NULL, g_watchdog);
+        g_watchdog = 0;
         EXPECT_EQ(0u, TestApp().PendingAnswers()) << "scripted message-box answers left unused";
     }
-
-private:
-    UINT_PTR m_watchdog = 0;
 };
 
 } // namespace
