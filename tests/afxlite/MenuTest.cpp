@@ -345,6 +345,18 @@ TEST(CMenuTrackHook, OwnerDrawMessagesReachTheBoundMenuObject)
     owner.DestroyWindow();
 }
 
+namespace {
+
+int s_nEndMenuTimerCalls = 0;
+
+void CALLBACK EndMenuTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    ++s_nEndMenuTimerCalls;
+    ::EndMenu();
+}
+
+} // namespace
+
 TEST(CMenuTrackHook, WithoutAHookTheRealMenuLoopRuns)
 {
     // The Win32 menu loop, ended from a timer that fires inside it.
@@ -353,16 +365,12 @@ TEST(CMenuTrackHook, WithoutAHookTheRealMenuLoopRuns)
     owner.ShowWindow(SW_SHOWNA);
     CMenu menu;
     BuildFormatMenu(menu);
-    static int s_nTimerCalls;
-    s_nTimerCalls = 0;
-    UINT_PTR idTimer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        ++s_nTimerCalls;
-        ::EndMenu();
-    });
+    s_nEndMenuTimerCalls = 0;
+    UINT_PTR idTimer = ::SetTimer(nullptr, 0, 50, EndMenuTimerProc);
     BOOL nResult = menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, &owner);
     ::KillTimer(nullptr, idTimer);
     EXPECT_EQ(nResult, 0); // dismissed
-    EXPECT_GE(s_nTimerCalls, 1);
+    EXPECT_GE(s_nEndMenuTimerCalls, 1);
     EXPECT_TRUE(!owner.m_msgs.empty() && owner.m_msgs[0].message == WM_INITMENUPOPUP);
     owner.DestroyWindow();
 }
