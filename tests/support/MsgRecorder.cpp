@@ -2,6 +2,8 @@
 // messages told apart by a WH_GETMESSAGE hook, and the side-by-side report.
 #include "MsgRecorder.h"
 
+#include <afxwin.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -39,8 +41,6 @@ UINT MarkerMessage()
     return nMsg;
 }
 
-const char* const kParentClass = "MsgRecorderParent";
-
 } // namespace
 
 MsgRecorder::MsgRecorder() : m_hHook(nullptr)
@@ -62,9 +62,9 @@ MsgRecorder::MsgRecorder() : m_hHook(nullptr)
 
 MsgRecorder::~MsgRecorder()
 {
-    for (HWND hWnd : m_parents) {
-        if (::IsWindow(hWnd))
-            ::DestroyWindow(hWnd);
+    for (CWnd* pWnd : m_parents) {
+        pWnd->DestroyWindow();
+        delete pWnd;
     }
     std::vector<HWND> mine;
     for (auto& e : WatchedMap()) {
@@ -80,23 +80,17 @@ MsgRecorder::~MsgRecorder()
 
 HWND MsgRecorder::CreateParent(int cx, int cy, DWORD dwStyle)
 {
-    WNDCLASSA wc = {};
-    if (!::GetClassInfoA(::GetModuleHandleA(nullptr), kParentClass, &wc)) {
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kParentClass;
-        ::RegisterClassA(&wc);
+    CWnd* pWnd = new CWnd;
+    LPCTSTR lpszClass =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
+    if (!pWnd->CreateEx(0, lpszClass, "MsgRecorder parent", dwStyle, 0, 0, cx, cy, nullptr, nullptr)) {
+        delete pWnd;
+        ADD_FAILURE() << "MsgRecorder::CreateParent: the window was not created";
+        return nullptr;
     }
-    HWND hWnd = ::CreateWindowExA(0, kParentClass, "MsgRecorder parent", dwStyle, 0, 0, cx, cy, nullptr,
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    if (hWnd != nullptr) {
-        m_parents.push_back(hWnd);
-        Watch(hWnd, parent);
-    }
-    return hWnd;
+    m_parents.push_back(pWnd);
+    Watch(pWnd->m_hWnd, parent);
+    return pWnd->m_hWnd;
 }
 
 void MsgRecorder::Watch(HWND hWnd, unsigned extraFlags)
@@ -354,58 +348,55 @@ std::string MsgRecorder::MessageName(UINT message)
         return #m;
     switch (message) {
         NAME(WM_NULL)
-        NAME(WM_CREATE) NAME(WM_DESTROY) NAME(WM_MOVE) NAME(WM_SIZE) NAME(WM_ACTIVATE) NAME(WM_SETFOCUS) NAME(
-            WM_KILLFOCUS) NAME(WM_ENABLE) NAME(WM_SETREDRAW) NAME(WM_SETTEXT) NAME(WM_GETTEXT)
-            NAME(WM_GETTEXTLENGTH) NAME(WM_PAINT) NAME(WM_CLOSE) NAME(WM_QUIT) NAME(WM_ERASEBKGND) NAME(
-                WM_SYSCOLORCHANGE) NAME(WM_SHOWWINDOW) NAME(WM_SETTINGCHANGE) NAME(WM_ACTIVATEAPP)
-                NAME(WM_CANCELMODE) NAME(WM_SETCURSOR) NAME(WM_MOUSEACTIVATE) NAME(WM_CHILDACTIVATE) NAME(
-                    WM_GETMINMAXINFO) NAME(WM_DRAWITEM) NAME(WM_MEASUREITEM) NAME(WM_DELETEITEM) NAME(WM_SETFONT)
-                    NAME(WM_GETFONT) NAME(WM_WINDOWPOSCHANGING) NAME(WM_WINDOWPOSCHANGED) NAME(WM_NOTIFY) NAME(
-                        WM_CONTEXTMENU) NAME(WM_STYLECHANGING) NAME(WM_STYLECHANGED) NAME(WM_DISPLAYCHANGE)
-                        NAME(WM_NCCREATE) NAME(WM_NCDESTROY) NAME(WM_NCCALCSIZE) NAME(WM_NCHITTEST) NAME(
-                            WM_NCPAINT) NAME(WM_NCACTIVATE) NAME(WM_GETDLGCODE) NAME(WM_NCMOUSEMOVE)
-                            NAME(WM_NCLBUTTONDOWN) NAME(WM_KEYDOWN) NAME(WM_KEYUP) NAME(WM_CHAR) NAME(
-                                WM_DEADCHAR) NAME(WM_SYSKEYDOWN) NAME(WM_SYSKEYUP) NAME(WM_SYSCHAR)
-                                NAME(WM_INITDIALOG) NAME(WM_COMMAND) NAME(WM_SYSCOMMAND) NAME(WM_TIMER) NAME(
-                                    WM_HSCROLL) NAME(WM_VSCROLL) NAME(WM_INITMENU) NAME(WM_INITMENUPOPUP)
-                                    NAME(WM_MENUSELECT) NAME(WM_ENTERIDLE) NAME(WM_CTLCOLORMSGBOX) NAME(
-                                        WM_CTLCOLOREDIT) NAME(WM_CTLCOLORLISTBOX) NAME(WM_CTLCOLORBTN)
-                                        NAME(WM_CTLCOLORDLG) NAME(WM_CTLCOLORSCROLLBAR) NAME(
-                                            WM_CTLCOLORSTATIC) NAME(WM_MOUSEMOVE) NAME(WM_LBUTTONDOWN)
-                                            NAME(WM_LBUTTONUP) NAME(WM_LBUTTONDBLCLK) NAME(WM_RBUTTONDOWN) NAME(
-                                                WM_RBUTTONUP) NAME(WM_RBUTTONDBLCLK) NAME(WM_MBUTTONDOWN)
-                                                NAME(WM_MBUTTONUP) NAME(WM_MOUSEWHEEL) NAME(WM_PARENTNOTIFY) NAME(
-                                                    WM_ENTERMENULOOP) NAME(WM_EXITMENULOOP) NAME(WM_CAPTURECHANGED)
-                                                    NAME(WM_MOVING) NAME(WM_SIZING) NAME(WM_MOUSEHOVER) NAME(
-                                                        WM_MOUSELEAVE) NAME(WM_CUT) NAME(WM_COPY)
-                                                        NAME(WM_PASTE) NAME(WM_CLEAR) NAME(WM_UNDO) NAME(
-                                                            WM_PRINT) NAME(WM_PRINTCLIENT) NAME(WM_USER)
-                                                            NAME(WM_IME_SETCONTEXT) NAME(WM_IME_NOTIFY) NAME(
-                                                                WM_GETICON) NAME(WM_SETICON) NAME(EM_GETSEL)
-                                                                NAME(EM_SETSEL) NAME(EM_GETRECT) NAME(
-                                                                    EM_SCROLL) NAME(EM_LINESCROLL)
-                                                                    NAME(EM_SCROLLCARET) NAME(EM_GETMODIFY) NAME(
-                                                                        EM_SETMODIFY) NAME(EM_GETLINECOUNT)
-                                                                        NAME(EM_LINEINDEX) NAME(EM_REPLACESEL) NAME(
-                                                                            EM_GETLINE) NAME(EM_LIMITTEXT)
-                                                                            NAME(EM_CANUNDO) NAME(
-                                                                                EM_UNDO) NAME(EM_LINEFROMCHAR)
-                                                                                NAME(EM_SETREADONLY) NAME(
-                                                                                    EM_SETMARGINS) NAME(EM_GETMARGINS)
-                                                                                    NAME(EM_POSFROMCHAR) NAME(
-                                                                                        EM_CHARFROMPOS) NAME(BM_GETCHECK)
-                                                                                        NAME(BM_SETCHECK) NAME(
-                                                                                            BM_GETSTATE) NAME(BM_SETSTATE)
-                                                                                            NAME(BM_SETSTYLE) NAME(
-                                                                                                BM_CLICK) NAME(BM_GETIMAGE)
-                                                                                                NAME(BM_SETIMAGE) NAME(
-                                                                                                    STM_SETICON)
+        NAME(WM_CREATE)
+        NAME(WM_DESTROY) NAME(WM_MOVE) NAME(WM_SIZE) NAME(WM_ACTIVATE) NAME(WM_SETFOCUS) NAME(WM_KILLFOCUS) NAME(
+            WM_ENABLE) NAME(WM_SETREDRAW) NAME(WM_SETTEXT) NAME(WM_GETTEXT) NAME(WM_GETTEXTLENGTH)
+            NAME(WM_PAINT) NAME(WM_CLOSE) NAME(WM_QUIT) NAME(WM_ERASEBKGND) NAME(WM_SYSCOLORCHANGE) NAME(
+                WM_SHOWWINDOW) NAME(WM_SETTINGCHANGE) NAME(WM_ACTIVATEAPP) NAME(WM_CANCELMODE) NAME(WM_SETCURSOR)
+                NAME(WM_MOUSEACTIVATE) NAME(WM_CHILDACTIVATE) NAME(WM_GETMINMAXINFO) NAME(WM_DRAWITEM) NAME(
+                    WM_MEASUREITEM) NAME(WM_DELETEITEM) NAME(WM_SETFONT) NAME(WM_GETFONT) NAME(WM_WINDOWPOSCHANGING)
+                    NAME(WM_WINDOWPOSCHANGED) NAME(WM_NOTIFY) NAME(WM_CONTEXTMENU) NAME(WM_STYLECHANGING) NAME(
+                        WM_STYLECHANGED) NAME(WM_DISPLAYCHANGE) NAME(WM_NCCREATE) NAME(WM_NCDESTROY)
+                        NAME(WM_NCCALCSIZE) NAME(WM_NCHITTEST) NAME(WM_NCPAINT) NAME(WM_NCACTIVATE) NAME(
+                            WM_GETDLGCODE) NAME(WM_NCMOUSEMOVE) NAME(WM_NCLBUTTONDOWN) NAME(WM_KEYDOWN)
+                            NAME(WM_KEYUP) NAME(WM_CHAR) NAME(WM_DEADCHAR) NAME(WM_SYSKEYDOWN) NAME(
+                                WM_SYSKEYUP) NAME(WM_SYSCHAR) NAME(WM_INITDIALOG) NAME(WM_COMMAND)
+                                NAME(WM_SYSCOMMAND) NAME(WM_TIMER) NAME(WM_HSCROLL) NAME(WM_VSCROLL) NAME(
+                                    WM_INITMENU) NAME(WM_INITMENUPOPUP) NAME(WM_MENUSELECT) NAME(WM_ENTERIDLE)
+                                    NAME(WM_CTLCOLORMSGBOX) NAME(WM_CTLCOLOREDIT) NAME(WM_CTLCOLORLISTBOX) NAME(
+                                        WM_CTLCOLORBTN) NAME(WM_CTLCOLORDLG) NAME(WM_CTLCOLORSCROLLBAR)
+                                        NAME(WM_CTLCOLORSTATIC) NAME(WM_MOUSEMOVE) NAME(WM_LBUTTONDOWN) NAME(
+                                            WM_LBUTTONUP) NAME(WM_LBUTTONDBLCLK) NAME(WM_RBUTTONDOWN)
+                                            NAME(WM_RBUTTONUP) NAME(WM_RBUTTONDBLCLK) NAME(WM_MBUTTONDOWN) NAME(
+                                                WM_MBUTTONUP) NAME(WM_MOUSEWHEEL) NAME(WM_PARENTNOTIFY)
+                                                NAME(WM_ENTERMENULOOP) NAME(WM_EXITMENULOOP) NAME(
+                                                    WM_CAPTURECHANGED) NAME(WM_MOVING) NAME(WM_SIZING)
+                                                    NAME(WM_MOUSEHOVER) NAME(WM_MOUSELEAVE) NAME(WM_CUT) NAME(
+                                                        WM_COPY) NAME(WM_PASTE) NAME(WM_CLEAR) NAME(WM_UNDO)
+                                                        NAME(WM_PRINT) NAME(WM_PRINTCLIENT) NAME(WM_USER) NAME(
+                                                            WM_IME_SETCONTEXT) NAME(WM_IME_NOTIFY)
+                                                            NAME(WM_GETICON) NAME(WM_SETICON) NAME(
+                                                                EM_GETSEL) NAME(EM_SETSEL) NAME(EM_GETRECT)
+                                                                NAME(EM_SCROLL) NAME(EM_LINESCROLL) NAME(
+                                                                    EM_SCROLLCARET) NAME(EM_GETMODIFY)
+                                                                    NAME(EM_SETMODIFY) NAME(EM_GETLINECOUNT) NAME(
+                                                                        EM_LINEINDEX) NAME(EM_REPLACESEL)
+                                                                        NAME(EM_GETLINE) NAME(EM_LIMITTEXT) NAME(
+                                                                            EM_CANUNDO) NAME(EM_UNDO) NAME(EM_LINEFROMCHAR)
+                                                                            NAME(EM_SETREADONLY) NAME(
+                                                                                EM_SETMARGINS) NAME(EM_GETMARGINS)
+                                                                                NAME(EM_POSFROMCHAR) NAME(
+                                                                                    EM_CHARFROMPOS) NAME(BM_GETCHECK)
+                                                                                    NAME(BM_SETCHECK) NAME(
+                                                                                        BM_GETSTATE) NAME(BM_SETSTATE)
+                                                                                        NAME(BM_SETSTYLE) NAME(
+                                                                                            BM_CLICK) NAME(BM_GETIMAGE)
+                                                                                            NAME(BM_SETIMAGE) NAME(
+                                                                                                STM_SETICON)
+                                                                                                NAME(STM_GETICON) NAME(
+                                                                                                    STM_SETIMAGE)
                                                                                                     NAME(
-                                                                                                        STM_GETICON)
-                                                                                                        NAME(
-                                                                                                            STM_SETIMAGE)
-                                                                                                            NAME(
-                                                                                                                STM_GETIMAGE) default
+                                                                                                        STM_GETIMAGE) default
             : break;
     }
 #undef NAME

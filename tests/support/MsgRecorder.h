@@ -32,6 +32,8 @@
 
 #include <windows.h>
 
+class CWnd;
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -77,9 +79,10 @@ public:
     MsgRecorder(const MsgRecorder&) = delete;
     MsgRecorder& operator=(const MsgRecorder&) = delete;
 
-    // A visible top-level window of a recording class, watched as a parent
-    // (every message gets the `parent` flag; default processing is
-    // DefWindowProc). Destroyed with the recorder if still alive.
+    // A visible top-level window watched as a parent (every message gets the
+    // `parent` flag). It is bound to a plain CWnd object, as an MFC parent
+    // is, so notifications from its children are reflected to them; default
+    // processing is DefWindowProc. Destroyed with the recorder.
     HWND CreateParent(int cx = 400, int cy = 300, DWORD dwStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE);
 
     // Records the messages hWnd receives (subclassing it on top of whatever
@@ -122,8 +125,8 @@ private:
     std::vector<MsgRecord> m_records;
     std::vector<UINT> m_ignored;
     std::function<bool(const MsgRecord&)> m_filter;
-    std::vector<HWND> m_parents; // made by CreateParent
-    HHOOK m_hHook;               // WH_GETMESSAGE: tells posted messages from sent ones
+    std::vector<CWnd*> m_parents; // made by CreateParent
+    HHOOK m_hHook;                // WH_GETMESSAGE: tells posted messages from sent ones
 };
 
 // Compare and flush; a failure names the caller's file and line.

@@ -1,0 +1,286 @@
+// Binding windows to objects: PreSubclassWindow exactly once on the create
+// and the subclass paths (and telling them apart), unbinding at
+// WM_NCDESTROY, UnsubclassWindow, temporary FromHandle objects, and no leak
+// of windows or objects over many cycles.
+#include <afxwin.h>
+
+#include "MsgRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const UINT ID_EDIT = 100;
+
+// Counts what happens to it, in order.
+class CBindProbe : public CEdit
+{
+public:
+    int m_nPreSubclass = 0;
+    bool m_bCreatePath = false;   // m_pWndInit was this object during PreSubclassWindow
+    bool m_bHandleAtPre = false;  // m_hWnd was set during PreSubclassWindow
+    int m_nMessagesBeforePre = 0; // messages that reached WindowProc before PreSubclassWindow
+    int m_nMessages = 0;          // messages that reached WindowProc
+    int m_nPostNcDestroy = 0;
+    int m_nSetText = 0;
+    bool m_bCreateSeen = false;
+
+protected:
+    void PreSubclassWindow() override
+    {
+        ++m_nPreSubclass;
+        m_bCreatePath = AfxGetThreadState()->m_pWndInit == this;
+        m_bHandleAtPre = m_hWnd != nullptr;
+        m_nMessagesBeforePre = m_nMessages;
+        CEdit::PreSubclassWindow();
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        ++m_nMessages;
+        return CEdit::WindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override { ++m_nPostNcDestroy; }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        m_bCreateSeen = true;
+        return CEdit::OnCreate(lpcs);
+    }
+    afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam)
+    {
+        ++m_nSetText;
+        return DefWindowProc(WM_SETTEXT, wParam, lParam);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBindProbe, CEdit)
+    ON_WM_CREATE()
+    ON_MESSAGE(WM_SETTEXT, OnSetText)
+END_MESSAGE_MAP()
+
+class SubclassTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 300,
+                                      200, nullptr, nullptr));
+    }
+    void TearDown() override { m_parent.DestroyWindow(); }
+    HWND CreateRawEdit(UINT nID = ID_EDIT)
+    {
+        return ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, m_parent.m_hWnd,
+                                 (HMENU)(UINT_PTR)nID, ::GetModuleHandleA(nullptr), nullptr);
+    }
+    CWnd m_parent;
+};
+
+TEST_F(SubclassTest, PreSubclassWindowOnceOnEachPath)
+{
+    struct Row
+    {
+        const char* label;
+        bool bCreate;
+    };
+    const Row rows[] = {{"Create", true}, {"SubclassDlgItem", false}};
+    for (const Row& row : rows) {
+        CBindProbe edit;
+        if (row.bCreate) {
+            ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &m_parent, ID_EDIT))
+                << row.label;
+        } else {
+            ASSERT_NE(nullptr, CreateRawEdit()) << row.label;
+            ASSERT_TRUE(edit.SubclassDlgItem(ID_EDIT, &m_parent)) << row.label;
+        }
+        EXPECT_EQ(1, edit.m_nPreSubclass) << row.label;
+        EXPECT_EQ(row.bCreate, edit.m_bCreatePath) << row.label;
+        EXPECT_TRUE(edit.m_bHandleAtPre) << row.label;
+        EXPECT_EQ(0, edit.m_nMessagesBeforePre) << row.label;
+        // Only the create path sees WM_CREATE; both route later messages to the object.
+        EXPECT_EQ(row.bCreate, edit.m_bCreateSeen) << row.label;
+        edit.SetWindowText("x");
+        EXPECT_EQ(1, edit.m_nSetText) << row.label;
+        EXPECT_EQ(&edit, CWnd::FromHandlePermanent(edit.m_hWnd)) << row.label;
+        EXPECT_EQ(nullptr, AfxGetThreadState()->m_pWndInit) << row.label;
+
+        HWND hWnd = edit.m_hWnd;
+        EXPECT_TRUE(edit.DestroyWindow()) << row.label;
+        EXPECT_EQ(1, edit.m_nPostNcDestroy) << row.label;
+        EXPECT_EQ(nullptr, edit.m_hWnd) << row.label;
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd)) << row.label;
+        EXPECT_EQ(1, edit.m_nPreSubclass) << row.label;
+    }
+}
+
+TEST_F(SubclassTest, UnsubclassWindowGivesTheWindowBack)
+{
+    HWND hEdit = CreateRawEdit();
+    ASSERT_NE(nullptr, hEdit);
+    const LONG_PTR pfnOriginal = ::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
+    CBindProbe edit;
+    ASSERT_TRUE(edit.SubclassWindow(hEdit));
+    EXPECT_NE(pfnOriginal, ::GetWindowLongPtrA(hEdit, GWLP_WNDPROC));
+    EXPECT_EQ(hEdit, edit.UnsubclassWindow());
+    EXPECT_EQ(pfnOriginal, ::GetWindowLongPtrA(hEdit, GWLP_WNDPROC));
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+    // The window still works, and no longer reaches the object.
+    ::SetWindowTextA(hEdit, "after");
+    EXPECT_EQ(0, edit.m_nSetText);
+    char buf[16];
+    ::GetWindowTextA(hEdit, buf, sizeof buf);
+    EXPECT_STREQ("after", buf);
+    ::DestroyWindow(hEdit);
+    EXPECT_EQ(0, edit.m_nPostNcDestroy);
+}
+
+// A WM_NCDESTROY handler that forgets the base class: the framework unbinds anyway.
+class CForgetfulWnd : public CWnd
+{
+public:
+    int m_nNcDestroy = 0, m_nPostNcDestroy = 0;
+
+protected:
+    afx_msg void OnNcDestroy() { ++m_nNcDestroy; }
+    void PostNcDestroy() override { ++m_nPostNcDestroy; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CForgetfulWnd, CWnd)
+    ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+
+TEST_F(SubclassTest, UnbindsEvenWhenNcDestroyHandlerSkipsTheBase)
+{
+    CForgetfulWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, "w", WS_CHILD, CRect(0, 0, 10, 10), &m_parent, 1));
+    HWND hWnd = wnd.m_hWnd;
+    wnd.DestroyWindow();
+    EXPECT_EQ(1, wnd.m_nNcDestroy);
+    EXPECT_EQ(1, wnd.m_nPostNcDestroy);
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+// Deletes itself after its window is gone, as modeless windows do.
+class CSelfDeleting : public CWnd
+{
+public:
+    static int s_nAlive;
+    CSelfDeleting() { ++s_nAlive; }
+    ~CSelfDeleting() override { --s_nAlive; }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+};
+int CSelfDeleting::s_nAlive = 0;
+
+TEST_F(SubclassTest, PostNcDestroyMayDeleteTheObject)
+{
+    CSelfDeleting* pWnd = new CSelfDeleting;
+    ASSERT_TRUE(pWnd->Create(nullptr, "w", WS_CHILD, CRect(0, 0, 10, 10), &m_parent, 1));
+    EXPECT_EQ(1, CSelfDeleting::s_nAlive);
+    // Destroying the parent destroys the child through the window manager.
+    CWnd* pParentWnd = &m_parent;
+    pParentWnd->DestroyWindow();
+    EXPECT_EQ(0, CSelfDeleting::s_nAlive);
+}
+
+TEST_F(SubclassTest, FailedCreationLeavesNothingBound)
+{
+    // WM_CREATE returning -1 makes CreateWindowEx fail after the object was bound.
+    class CRefuser : public CBindProbe
+    {
+    public:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_CREATE)
+                return -1;
+            return CBindProbe::WindowProc(message, wParam, lParam);
+        }
+    };
+    CRefuser edit;
+    EXPECT_FALSE(edit.Create(WS_CHILD, CRect(0, 0, 10, 10), &m_parent, ID_EDIT));
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+    EXPECT_EQ(1, edit.m_nPreSubclass);
+    EXPECT_EQ(1, edit.m_nPostNcDestroy);
+    EXPECT_EQ(nullptr, AfxGetThreadState()->m_pWndInit);
+}
+
+TEST_F(SubclassTest, TemporaryObjectsLiveUntilDeleteTempMap)
+{
+    HWND hRaw = CreateRawEdit();
+    ASSERT_NE(nullptr, hRaw);
+    CWnd::DeleteTempMap();
+    size_t nPerm0 = 0, nTemp0 = 0;
+    AfxGetWndMapCounts(&nPerm0, &nTemp0);
+    EXPECT_EQ(0u, nTemp0);
+
+    CWnd* pTemp = CWnd::FromHandle(hRaw);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_EQ(hRaw, pTemp->m_hWnd);
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hRaw)); // the same object until cleaned
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hRaw));
+    EXPECT_EQ(&m_parent, pTemp->GetParent()); // a bound window comes back as its object
+    size_t nPerm1 = 0, nTemp1 = 0;
+    AfxGetWndMapCounts(&nPerm1, &nTemp1);
+    EXPECT_EQ(nPerm0, nPerm1);
+    EXPECT_EQ(1u, nTemp1);
+
+    CWnd::DeleteTempMap();
+    size_t nTemp2 = 99;
+    AfxGetWndMapCounts(nullptr, &nTemp2);
+    EXPECT_EQ(0u, nTemp2);
+    // The window survives its temporary wrapper.
+    EXPECT_TRUE(::IsWindow(hRaw));
+}
+
+int CountThreadWindows()
+{
+    int n = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            int* pn = reinterpret_cast<int*>(lParam);
+            ++*pn;
+            ::EnumChildWindows(
+                hWnd,
+                [](HWND, LPARAM l) -> BOOL {
+                    ++*reinterpret_cast<int*>(l);
+                    return TRUE;
+                },
+                lParam);
+            return TRUE;
+        },
+        (LPARAM)&n);
+    return n;
+}
+
+TEST_F(SubclassTest, NoLeakOverAThousandCycles)
+{
+    PumpMessages();
+    CWnd::DeleteTempMap();
+    const int nWindows0 = CountThreadWindows();
+    size_t nPerm0 = 0, nTemp0 = 0;
+    AfxGetWndMapCounts(&nPerm0, &nTemp0);
+    for (int i = 0; i < 1000; ++i) {
+        CBindProbe created;
+        ASSERT_TRUE(created.Create(WS_CHILD, CRect(0, 0, 50, 20), &m_parent, ID_EDIT)) << i;
+        CBindProbe subclassed;
+        ASSERT_TRUE(subclassed.SubclassWindow(CreateRawEdit(ID_EDIT + 1))) << i;
+        CWnd::FromHandle(::GetDesktopWindow()); // a temporary each round
+        if (i % 2 == 0) {
+            created.DestroyWindow();
+            subclassed.DestroyWindow();
+        } // else the destructors destroy the windows
+    }
+    CWnd::DeleteTempMap();
+    PumpMessages();
+    size_t nPerm1 = 0, nTemp1 = 0;
+    AfxGetWndMapCounts(&nPerm1, &nTemp1);
+    EXPECT_EQ(nWindows0, CountThreadWindows());
+    EXPECT_EQ(nPerm0, nPerm1);
+    EXPECT_EQ(0u, nTemp1);
+}
+
+} // namespace
