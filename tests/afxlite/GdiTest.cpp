@@ -1,6 +1,7 @@
 // GdiTest.cpp: drawing-object wrappers: ownership, FromHandle temporaries,
 // selection returning the previous object, regions, fonts, bitmaps, leaks.
 #include "GdiCanvas.h"
+#include "frame_resource.h"
 
 #include <functional>
 #include <memory>
@@ -312,6 +313,40 @@ TEST(CBitmapTest, CreateDescribeAndDimension)
     ASSERT_TRUE(oem.LoadOEMBitmap(32760));
     oem.GetBitmap(&bm);
     EXPECT_GT(bm.bmWidth, 0);
+}
+
+TEST(CBitmapTest, LoadBitmapFindsTheResourceThroughTheChain)
+{
+    // Six 16 x 15 images: red, green, blue, yellow, cyan, magenta.
+    struct Row
+    {
+        const char* label;
+        std::function<BOOL(CBitmap&)> load;
+    } rows[] = {
+        {"LoadBitmap by id", [](CBitmap& b) { return b.LoadBitmap(IDR_TEST_TOOLBAR); }},
+        {"LoadBitmap by name", [](CBitmap& b) { return b.LoadBitmap(MAKEINTRESOURCE(IDR_TEST_TOOLBAR)); }},
+        {"LoadMappedBitmap", [](CBitmap& b) { return b.LoadMappedBitmap(IDR_TEST_TOOLBAR); }}};
+    for (const Row& row : rows) {
+        const int nBefore = AfxLiteGdiObjectCount();
+        CBitmap bmp;
+        ASSERT_TRUE(row.load(bmp)) << row.label;
+        EXPECT_EQ(AfxLiteGdiObjectCount(), nBefore + 1) << row.label;
+        BITMAP bm = {};
+        bmp.GetBitmap(&bm);
+        EXPECT_EQ(bm.bmWidth, 96) << row.label;
+        EXPECT_EQ(bm.bmHeight, 15) << row.label;
+        GdiCanvas canvas(96, 15);
+        CDC src;
+        src.CreateCompatibleDC(&canvas.dc);
+        CBitmap* pOld = src.SelectObject(&bmp);
+        canvas.dc.BitBlt(0, 0, 96, 15, &src, 0, 0, SRCCOPY);
+        src.SelectObject(pOld);
+        EXPECT_EQ(canvas.Count(kRed, 0, 0, 16, 15), 16 * 15) << row.label;
+        EXPECT_EQ(canvas.Count(kBlue, 32, 0, 48, 15), 16 * 15) << row.label;
+    }
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(4999));
+    EXPECT_EQ(missing.GetSafeHandle(), nullptr);
 }
 
 TEST(GdiLeaks, AThousandCreatePaintDestroyCyclesLeaveNothingBehind)

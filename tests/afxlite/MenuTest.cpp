@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "frame_resource.h"
+
 namespace {
 
 void Pump()
@@ -152,6 +154,20 @@ TEST(CMenuBuild, AnOwnerDrawnTitleAboveTheItems)
     mii.fMask = MIIM_DATA;
     menu.GetMenuItemInfo(0, &mii, TRUE);
     EXPECT_EQ(mii.dwItemData, (ULONG_PTR)title);
+}
+
+TEST(CMenuBuild, LoadMenuFindsTheResourceThroughTheChain)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_FRAME));
+    ASSERT_EQ(menu.GetMenuItemCount(), 3u);
+    CString str;
+    menu.GetMenuString(1, str, MF_BYPOSITION);
+    EXPECT_STREQ(str, "&Window");
+    ASSERT_NE(menu.GetSubMenu(1), nullptr);
+    EXPECT_EQ(menu.GetSubMenu(1)->GetMenuItemID(0), (UINT)ID_TEST_WINDOW_TILE);
+    CMenu missing;
+    EXPECT_FALSE(missing.LoadMenu(4999));
 }
 
 TEST(CMenuHandles, OwnershipAndFromHandle)
