@@ -333,20 +333,25 @@ TEST_F(PosEditCtrlTest, TwoEditsLinkedBothWaysExchangeOnce)
     CTestPosEdit a, b;
     Attach(a, IDC_POS_EDIT1);
     Attach(b, IDC_POS_EDIT2);
-    SynchroLog log;
-    a.Record(&log, "a");
-    b.Record(&log, "b");
     a.SynchroWith(&b);
     b.SynchroWith(&a);
+    MsgRecorder rec;
+    WatchSynchro(rec, m_ids.nSynchro, {&a, &b});
 
     a.SendMessage(WM_COMMAND, m_ids.nCmdDXX, 0);
     EXPECT_EQ(POS_FORMAT_DXX, a.Format());
     EXPECT_EQ(POS_FORMAT_DMS, b.Format());
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(rec.Records().empty());
     CTestApp::PumpPending();
-    const SynchroLog expected = {{"b", POS_FORMAT_DXX}, {"a", POS_FORMAT_DXX}};
-    EXPECT_EQ(expected, log);
     EXPECT_EQ(POS_FORMAT_DXX, b.Format());
+    const std::vector<HWND> receivers = {b.GetSafeHwnd(), a.GetSafeHwnd()};
+    EXPECT_EQ(receivers, Receivers(rec));
+    const MsgEntry seq[] = {
+        {m_ids.nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
+        {m_ids.nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
+        {0, 0, 0, 0, 0},
+    };
+    EXPECT_SEQ(rec, seq, "DXX chosen on a");
 }
 
 TEST_F(PosEditCtrlTest, DestroyedPartnerIsSkipped)
@@ -355,12 +360,11 @@ TEST_F(PosEditCtrlTest, DestroyedPartnerIsSkipped)
     Attach(a, IDC_POS_EDIT1);
     Attach(b, IDC_POS_EDIT2);
     Attach(c, IDC_POS_EDIT3);
-    SynchroLog log;
-    a.Record(&log, "a");
-    c.Record(&log, "c");
     a.SynchroWith(&b);
     a.SynchroWith(&c);
     b.DestroyWindow();
+    MsgRecorder rec;
+    WatchSynchro(rec, m_ids.nSynchro, {&a, &c});
 
     a.SendMessage(WM_COMMAND, m_ids.nCmdDMX, 0);
     // Nothing went to a null window, where it would have become a thread message.
@@ -368,9 +372,10 @@ TEST_F(PosEditCtrlTest, DestroyedPartnerIsSkipped)
     EXPECT_FALSE(
         ::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), m_ids.nSynchro, m_ids.nSynchro, PM_NOREMOVE));
     CTestApp::PumpPending();
-    const SynchroLog expected = {{"c", POS_FORMAT_DMX}};
-    EXPECT_EQ(expected, log);
     EXPECT_EQ(POS_FORMAT_DMX, c.Format());
+    EXPECT_EQ(std::vector<HWND>{c.GetSafeHwnd()}, Receivers(rec));
+    const MsgEntry seq[] = {{m_ids.nSynchro, posted | wparam, POS_FORMAT_DMX, 0, 0}, {0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, seq, "DMX chosen on a");
 }
 
 TEST_F(PosEditCtrlTest, BadNotationInTheMessageAndForcingPostNothing)
@@ -378,22 +383,25 @@ TEST_F(PosEditCtrlTest, BadNotationInTheMessageAndForcingPostNothing)
     CTestPosEdit a, b;
     Attach(a, IDC_POS_EDIT1);
     Attach(b, IDC_POS_EDIT2);
-    SynchroLog log;
-    b.Record(&log, "b");
     a.SynchroWith(&b);
     a.SetCurValue(12.5, POS_FORMAT_DXX);
-    CTestApp::PumpPending();
-    log.clear();
+    CTestApp::PumpPending(); // b follows into DXX
+    MsgRecorder rec;
+    WatchSynchro(rec, m_ids.nSynchro, {&a, &b});
 
     a.SendMessage(m_ids.nSynchro, 7, 0);
+    CTestApp::PumpPending();
     EXPECT_EQ(POS_FORMAT_DXX, a.Format());
     EXPECT_EQ("12.5000000", Text(EditOf(a)));
+    const MsgEntry bad[] = {{m_ids.nSynchro, sent | wparam, 7, 0, 0}, {0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, bad, "notation 7 sent to a");
 
     a.ForcePosType(POS_TYPE_METRIC);
-    EXPECT_EQ(POS_FORMAT_METRIC, a.Format());
     CTestApp::PumpPending();
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(POS_FORMAT_METRIC, a.Format());
     EXPECT_EQ(POS_FORMAT_DXX, b.Format());
+    const MsgEntry none[] = {{0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, none, "type forced on a");
 }
 
 // The field's focus changes and the Tab key reach the dialog from the
@@ -406,24 +414,29 @@ TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
     HWND hAfter = ::GetDlgItem(m_dlg.GetSafeHwnd(), IDC_POS_AFTER);
     ::SetFocus(hAfter);
     CTestApp::PumpPending();
-    m_dlg.log.clear();
+    MsgRecorder rec;
+    rec.Watch(m_dlg.GetSafeHwnd(), parent);
+    rec.SetFilter([](const MsgRecord& r) {
+        return (r.message == WM_COMMAND && LOWORD(r.wParam) == IDC_POS_EDIT1) || r.message == WM_NEXTDLGCTL;
+    });
 
     ::SetFocus(EditOf(ctrl));
     ::SetFocus(hAfter);
-    const std::vector<CPosTestDialog::Record> focus = {
-        {WM_COMMAND, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), lCtrl},
-        {WM_COMMAND, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), lCtrl},
+    const MsgEntry focus[] = {
+        {WM_COMMAND, sent | parent | wparam | lparam, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), lCtrl, 0},
+        {WM_COMMAND, sent | parent | wparam | lparam, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), lCtrl, 0},
+        {0, 0, 0, 0, 0},
     };
-    EXPECT_EQ(focus, m_dlg.log);
+    EXPECT_SEQ(rec, focus, "focus into the field and out");
 
-    m_dlg.log.clear();
     ::PostMessageA(EditOf(ctrl), WM_KEYUP, VK_TAB, 0xC0000001);
     CTestApp::PumpPending();
-    const std::vector<CPosTestDialog::Record> tab = {
-        {WM_COMMAND, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), lCtrl},
-        {WM_NEXTDLGCTL, 0, 0},
+    const MsgEntry tab[] = {
+        {WM_COMMAND, sent | parent | wparam | lparam, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), lCtrl, 0},
+        {WM_NEXTDLGCTL, sent | parent | wparam | lparam, 0, 0, 0},
+        {0, 0, 0, 0, 0},
     };
-    EXPECT_EQ(tab, m_dlg.log);
+    EXPECT_SEQ(rec, tab, "Tab released in the field");
 }
 
 } // namespace

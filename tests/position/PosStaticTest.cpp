@@ -173,43 +173,48 @@ TEST_F(PosStaticTest, ProfileEntryWrittenUnlessSavingIsOff)
 }
 
 // Sent: the linked windows have followed before the change returns; s2 tells
-// s1 back, which is already in DMX and stops; the destroyed s3 is skipped.
+// s1 back while s1 is still handling the command (so s1 gets it nested in its
+// own procedure) and s1, already in DMX, stops; the destroyed s3 is skipped.
 TEST_F(PosStaticTest, DisplaysDriveTheirPartnersSynchronously)
 {
-    CTestPosStatic s1, s2, s3;
+    CPosStatic s1, s2, s3;
     CTestPosEdit e;
-    SynchroLog log;
-    for (CTestPosStatic* p : {&s1, &s2, &s3})
+    for (CPosStatic* p : {&s1, &s2, &s3})
         p->EnableSaving(false);
     Attach(s1, IDC_POS_STATIC1);
     Attach(s2, IDC_POS_STATIC2);
     Attach(s3, IDC_POS_STATIC3);
     ASSERT_TRUE(e.SubclassDlgItem(IDC_POS_EDIT1, &m_dlg));
-    s1.Record(&log, "s1");
-    s2.Record(&log, "s2");
-    s3.Record(&log, "s3");
-    e.Record(&log, "e");
     s1.SynchroWith(&s2);
     s2.SynchroWith(&s1);
     s1.SynchroWith(&s3);
     s1.SynchroWith(&e);
     s3.DestroyWindow();
+    MsgRecorder rec;
+    WatchSynchro(rec, m_ids.nSynchro, {&s1, &s2, &e});
 
     s1.SendMessage(WM_COMMAND, m_ids.nCmdDMX, 0);
-    const SynchroLog expected = {{"s2", POS_FORMAT_DMX}, {"s1", POS_FORMAT_DMX}, {"e", POS_FORMAT_DMX}};
-    EXPECT_EQ(expected, log);
     EXPECT_EQ(POS_FORMAT_DMX, s2.GetPosFormat());
     EXPECT_EQ(POS_FORMAT_DMX, e.Format());
+    const std::vector<HWND> receivers = {s2.GetSafeHwnd(), s1.GetSafeHwnd(), e.GetSafeHwnd()};
+    EXPECT_EQ(receivers, Receivers(rec));
+    const MsgEntry seq[] = {
+        {m_ids.nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
+        {m_ids.nSynchro, sent | defwinproc | wparam, POS_FORMAT_DMX, 0, 0},
+        {m_ids.nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
+        {0, 0, 0, 0, 0},
+    };
+    EXPECT_SEQ(rec, seq, "DMX chosen on s1, before pumping");
     CTestApp::PumpPending();
-    EXPECT_EQ(expected, log); // the edit has no links of its own
+    const MsgEntry none[] = {{0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, none, "the edit has no links of its own");
 
     // A notation that is none of the four goes no further.
-    log.clear();
     s1.SendMessage(s1.GetSynchroMsg(), 7, 0);
     CTestApp::PumpPending();
-    const SynchroLog bad = {{"s1", 7}};
-    EXPECT_EQ(bad, log);
     EXPECT_EQ(POS_FORMAT_DMX, s1.GetPosFormat());
+    const MsgEntry bad[] = {{m_ids.nSynchro, sent | wparam, 7, 0, 0}, {0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, bad, "notation 7 sent to s1");
 }
 
 } // namespace

@@ -15,32 +15,19 @@
 
 #include <afxwin.h>
 
-#include <ostream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "PosEditCtrl.h"
 #include "PosStatic.h"
+#include "MsgRecorder.h"
 #include "TestApp.h"
 
-// The host dialog, modeless and shown, so clicks and focus behave as on
-// screen. It records what the position edits tell it: WM_COMMAND from their
-// ids and WM_NEXTDLGCTL.
+// The host dialog, modeless and shown, so clicks and focus behave as on screen.
 class CPosTestDialog : public CDialog
 {
 public:
-    struct Record
-    {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-
-        bool operator==(const Record& o) const
-        {
-            return message == o.message && wParam == o.wParam && lParam == o.lParam;
-        }
-    };
-
     BOOL Open()
     {
         if (!Create(IDD_POS_TEST))
@@ -49,76 +36,31 @@ public:
         CTestApp::PumpPending();
         return TRUE;
     }
-
-    std::vector<Record> log;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        const UINT nID = LOWORD(wParam);
-        if ((message == WM_COMMAND && nID >= IDC_POS_EDIT1 && nID <= IDC_POS_EDIT2) ||
-            message == WM_NEXTDLGCTL)
-            log.push_back(Record{message, wParam, lParam});
-        return CDialog::WindowProc(message, wParam, lParam);
-    }
-};
-
-inline std::ostream& operator<<(std::ostream& os, const CPosTestDialog::Record& r)
-{
-    return os << "msg 0x" << std::hex << r.message << " w 0x" << r.wParam << " l 0x" << r.lParam << std::dec;
-}
-
-// One synchronisation message as a control received it. Whether it was sent
-// or posted shows in when it arrives: before or after the queue is pumped.
-struct SynchroRecord
-{
-    std::string receiver; // the name the test gave the control
-    WPARAM nFormat;
-
-    bool operator==(const SynchroRecord& o) const { return receiver == o.receiver && nFormat == o.nFormat; }
-};
-typedef std::vector<SynchroRecord> SynchroLog;
-
-inline std::ostream& operator<<(std::ostream& os, const SynchroRecord& r)
-{
-    return os << r.receiver << " <- " << r.nFormat;
-}
-
-// Records every synchronisation message that reaches the object, ahead of
-// the control's own handling, like a subclass in Wine's message tests.
-template <class BASE> class CSynchroSpy : public BASE
-{
-public:
-    void Record(SynchroLog* pLog, const char* pszName)
-    {
-        m_pLog = pLog;
-        m_strName = pszName;
-    }
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (m_pLog != nullptr && message == m_nSynchroNumber)
-            m_pLog->push_back(SynchroRecord{m_strName, wParam});
-        return BASE::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    SynchroLog* m_pLog = nullptr;
-    std::string m_strName;
-    const UINT m_nSynchroNumber =
-        ::RegisterWindowMessageA("Pos Control Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
 };
 
 // Reads the notation, which the edit control keeps to itself.
-class CTestPosEdit : public CSynchroSpy<CPosEditCtrl>
+class CTestPosEdit : public CPosEditCtrl
 {
 public:
     PosFormat Format() const { return m_nFormat; }
 };
 
-class CTestPosStatic : public CSynchroSpy<CPosStatic>
-{};
+// Watches the windows and keeps only the synchronisation message nSynchro.
+inline void WatchSynchro(MsgRecorder& rec, UINT nSynchro, std::initializer_list<CWnd*> windows)
+{
+    for (CWnd* pWnd : windows)
+        rec.Watch(pWnd->GetSafeHwnd());
+    rec.SetFilter([nSynchro](const MsgRecord& r) { return r.message == nSynchro; });
+}
+
+// The windows that received the recorded messages, in order.
+inline std::vector<HWND> Receivers(const MsgRecorder& rec)
+{
+    std::vector<HWND> result;
+    for (const MsgRecord& r : rec.Records())
+        result.push_back(r.hwnd);
+    return result;
+}
 
 // Registered numbers, computed from the names a host would use.
 struct PosNumbers
