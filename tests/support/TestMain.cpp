@@ -31,6 +31,13 @@ LPSTR CommandTail()
 UINT_PTR g_watchdog = 0;      // the thread timer of the running test, 0 when none
 bool g_watchdogFired = false; // this test has been failed by it already
 
+BOOL CALLBACK CancelWindow(HWND hWnd, LPARAM)
+{
+    if (::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
+        ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
 // Fails a test that has been inside a message loop for too long and closes
 // whatever modal window holds it, so the run goes on.  It keeps watching, at
 // a shorter period, for the next loop the same test may enter.
@@ -41,14 +48,7 @@ void CALLBACK WatchdogProc(HWND, UINT, UINT_PTR id, DWORD)
         ADD_FAILURE() << "test still running after " << kTestWatchdogMs
                       << " ms inside a message loop; cancelling its windows";
     g_watchdogFired = true;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM) -> BOOL {
-            if (::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
-                ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
-            return TRUE;
-        },
-        0);
+    ::EnumThreadWindows(::GetCurrentThreadId(), CancelWindow, 0);
     g_watchdog = ::SetTimer(NULL, 0, 1000, WatchdogProc);
 }
 
