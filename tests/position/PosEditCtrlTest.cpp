@@ -439,4 +439,19 @@ TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
     EXPECT_SEQ(rec, tab, "Tab released in the field");
 }
 
+// Programmer errors stop the program with a message naming the call; the
+// value pair is never indexed with a bad type.
+TEST(PosControlsDeathTest, BadTypeOrNotationFromACallAsserts)
+{
+    CPosEditCtrl edit;
+    CPosStatic label;
+    label.EnableSaving(false);
+    EXPECT_DEATH(edit.ForcePosType(static_cast<PosType>(5)),
+                 "CPosEditCtrl::ForcePosType: type must be 0 or 1");
+    EXPECT_DEATH(edit.ForcePosType(POS_TYPE_NONE), "CPosEditCtrl::ForcePosType: type must be 0 or 1");
+    EXPECT_DEATH(edit.ChangeFormat(static_cast<PosFormat>(4), false),
+                 "CPosEditCtrl::ChangeFormat: notation outside 0-3");
+    EXPECT_DEATH(label.ForcePosType(POS_TYPE_NONE), "CPosStatic::ForcePosType: type must be 0 or 1");
+}
+
 } // namespace
