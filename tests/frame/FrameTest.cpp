@@ -24,6 +24,9 @@ struct ClassRow
 const ClassRow kClasses[] = {
     {"CFontStatic", "CStatic", false},
     {"CColorStatic", "CFontStatic", false},
+    {"CMaskedEdit", "CEdit", false},
+    {"CMaskedRichEdit", "CRichEditCtrl", false},
+    {"CRestrictedEdit", "CEdit", true},
     {"CMaskData", "CObject", true},
 };
 
