@@ -36,6 +36,11 @@
 // notation and shows the value in the current one; SetCurValue(double,
 // PosType) with another type changes no notation.
 //
+// Before subclassing, SetRange, SetSymbols, DisplayFeet and SynchroWith
+// store; the value and notation calls store too and are shown when the
+// control is subclassed; SetReadOnly and AdjustFont need the children and
+// assert without them.
+//
 // Keyboard: the edit field receives only digits, '+', '-', Tab, and for DXX
 // and Metric the point; Backspace and letters are dropped. Releasing Tab in
 // the field tells the parent (WM_COMMAND with EN_UPDATE in the high word)
