@@ -141,6 +141,19 @@ TEST_F(PosEditCtrlTest, TypedEntriesReadBackPerNotation)
     }
 }
 
+TEST_F(PosEditCtrlTest, ValueSetBeforeSubclassingIsShownAtSubclassing)
+{
+    CTestPosEdit ctrl;
+    ctrl.SetSymbols('E', 'W');
+    ctrl.SetCurValue(-45.5, POS_FORMAT_DXX);
+    EXPECT_DOUBLE_EQ(-45.5, ctrl.GetCurValue());
+    Attach(ctrl);
+    EXPECT_EQ(POS_FORMAT_DXX, ctrl.Format());
+    EXPECT_EQ("45.5000000", Text(EditOf(ctrl)));
+    EXPECT_EQ("W", Text(ButtonOf(ctrl)));
+    EXPECT_DOUBLE_EQ(-45.5, ctrl.GetCurValue());
+}
+
 TEST_F(PosEditCtrlTest, ButtonClickFlipsTheSymbolAndGivesTheFieldTheFocus)
 {
     CTestPosEdit ctrl;
