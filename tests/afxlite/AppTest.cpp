@@ -236,4 +236,26 @@ TEST(AppTest, StandardIconsAndCursorsLoad)
     EXPECT_NE(pApp->LoadStandardCursor(IDC_ARROW), pApp->LoadStandardCursor(IDC_CROSS));
 }
 
+// A GUI program with only a CWinApp object: afxlite's WinMain starts it.
+TEST(AppTest, HostWithoutWinMainRunsThroughAfxliteWinMain)
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string exe(path);
+    exe = exe.substr(0, exe.find_last_of('\\') + 1) + "afxlite_winmain_host.exe";
+    std::string cmd = "\"" + exe + "\" --exit 23";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(::CreateProcessA(exe.c_str(), &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) << exe;
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 15000));
+    DWORD code = 0;
+    ::GetExitCodeProcess(pi.hProcess, &code);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    // 23 from the command line, +100 because the loop went idle after the
+    // posted start message (no +1000: the command line arrived).
+    EXPECT_EQ(123u, code);
+}
+
 } // namespace
