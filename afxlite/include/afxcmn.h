@@ -10,8 +10,7 @@
 #include <richedit.h>
 
 /////////////////////////////////////////////////////////////////////////////
-// CRichEditCtrl: rich edit 2.0 ("RichEdit20A", riched20.dll)
-
+// CRichEditCtrl: the rich edit 2.0 control. As MFC, minus OLE callbacks and printing.
 class AFXLITE_API CRichEditCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CRichEditCtrl)
@@ -99,8 +98,8 @@ public:
 };
 
 /////////////////////////////////////////////////////////////////////////////
-// CTreeCtrl
-
+// CTreeCtrl: the tree-view control. As MFC, minus image lists as objects (HIMAGELIST),
+// drag images and edit-label helpers.
 class AFXLITE_API CTreeCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CTreeCtrl)
@@ -193,8 +192,7 @@ public:
 };
 
 /////////////////////////////////////////////////////////////////////////////
-// CProgressCtrl
-
+// CProgressCtrl: the progress bar. As MFC.
 class AFXLITE_API CProgressCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CProgressCtrl)
@@ -220,8 +218,7 @@ public:
 };
 
 /////////////////////////////////////////////////////////////////////////////
-// CToolTipCtrl
-
+// CToolTipCtrl: the tool-tip control. As MFC, minus hit-testing helpers and margins.
 class AFXLITE_API CToolTipCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CToolTipCtrl)
@@ -261,8 +258,7 @@ protected:
 };
 
 /////////////////////////////////////////////////////////////////////////////
-// CToolBarCtrl: the button strip under CToolBar.
-
+// CToolBarCtrl: the tool-bar control; what CToolBar needs, not the whole MFC class.
 class AFXLITE_API CToolBarCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CToolBarCtrl)
@@ -337,8 +333,7 @@ public:
 };
 
 /////////////////////////////////////////////////////////////////////////////
-// CSliderCtrl (the trackbar)
-
+// CSliderCtrl: the trackbar control. As MFC, minus buddies and tool tips.
 class AFXLITE_API CSliderCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CSliderCtrl)

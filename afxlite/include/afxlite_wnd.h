@@ -116,7 +116,7 @@ protected:                                                                      
     }                                                                                                        \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                                          \
     {                                                                                                        \
-        typedef theClass ThisClass;                                                                          \
+        using ThisClass [[maybe_unused]] = theClass;                                                         \
         typedef baseClass TheBaseClass;                                                                      \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -129,7 +129,7 @@ protected:                                                                      
     }                                                                                                        \
     template <typename type_name> const AFX_MSGMAP* theClass<type_name>::GetThisMessageMap()                 \
     {                                                                                                        \
-        typedef theClass<type_name> ThisClass;                                                               \
+        using ThisClass [[maybe_unused]] = theClass<type_name>;                                              \
         typedef baseClass TheBaseClass;                                                                      \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -307,7 +307,7 @@ AFXLITE_THUNK(ntf_b_u_N_pl);
      0,                                                                                                      \
      0,                                                                                                      \
      &AfxThunk_l_wl,                                                                                         \
-     AfxMsgFn(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(memberFxn)),                        \
+     AfxMsgFn(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(memberFxn)),                                    \
      &(nMessageVariable)},
 
 // Commands (menus, accelerators, control notifications) and notifications.
@@ -440,8 +440,8 @@ AFXLITE_API BOOL AfxInitRichEdit2();
 AFXLITE_API void AfxGetWndMapCounts(size_t* pnPermanent, size_t* pnTemporary);
 
 /////////////////////////////////////////////////////////////////////////////
-// CCmdTarget
-
+// CCmdTarget: the root of message-map dispatch and command routing (OnCmdMsg).
+// Differs from MFC: no OLE automation, no CCmdUI (no ON_UPDATE_COMMAND_UI).
 class AFXLITE_API CCmdTarget : public CObject
 {
     DECLARE_DYNAMIC(CCmdTarget)
@@ -472,8 +472,6 @@ private:
 };
 
 /////////////////////////////////////////////////////////////////////////////
-// CWnd
-
 // m_nFlags bits.
 #define WF_TOOLTIPS 0x0001
 #define WF_TEMPHIDE 0x0002
@@ -486,6 +484,9 @@ private:
 #define MLF_NOKICKIDLE 0x0002
 #define MLF_SHOWONIDLE 0x0004
 
+// CWnd: a window bound to an object, with message maps and reflection.
+// Differs from MFC: no OLE control containment, tool tips of its own or
+// docking; UpdateData belongs to CDialog only; handle maps are per thread.
 class AFXLITE_API CWnd : public CCmdTarget
 {
     DECLARE_DYNCREATE(CWnd)
@@ -915,6 +916,7 @@ private:
 /////////////////////////////////////////////////////////////////////////////
 // Standard controls
 
+// CStatic: the "STATIC" control. As MFC.
 class AFXLITE_API CStatic : public CWnd
 {
     DECLARE_DYNAMIC(CStatic)
@@ -945,6 +947,7 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
+// CButton: the "BUTTON" control; owner-drawn buttons draw in DrawItem. As MFC.
 class AFXLITE_API CButton : public CWnd
 {
     DECLARE_DYNAMIC(CButton)
@@ -980,6 +983,7 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
+// CEdit: the "EDIT" control. As MFC, minus the word-break and handle-swapping calls.
 class AFXLITE_API CEdit : public CWnd
 {
     DECLARE_DYNAMIC(CEdit)
@@ -1055,6 +1059,7 @@ public:
     void Paste() { SendMessage(WM_PASTE, 0, 0); }
 };
 
+// CScrollBar: the "SCROLLBAR" control. As MFC.
 class AFXLITE_API CScrollBar : public CWnd
 {
     DECLARE_DYNAMIC(CScrollBar)
@@ -1094,6 +1099,7 @@ public:
     int GetScrollLimit();
 };
 
+// CListBox: the "LISTBOX" control; the basic item calls only.
 class AFXLITE_API CListBox : public CWnd
 {
     DECLARE_DYNAMIC(CListBox)
@@ -1137,6 +1143,7 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
+// CComboBox: the "COMBOBOX" control; the basic item calls only.
 class AFXLITE_API CComboBox : public CWnd
 {
     DECLARE_DYNAMIC(CComboBox)

@@ -112,6 +112,57 @@ TEST_F(SubclassTest, PreSubclassWindowOnceOnEachPath)
     }
 }
 
+// A composite that builds a child control in its PreSubclassWindow, on either path.
+class CComposite : public CWnd
+{
+public:
+    CBindProbe m_child;
+    bool m_bCreatePath = false;
+    bool m_bChildMade = false;
+
+protected:
+    void PreSubclassWindow() override
+    {
+        m_bCreatePath = AfxGetThreadState()->m_pWndInit == this;
+        m_bChildMade = m_child.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 10), this, 7) != FALSE;
+        CWnd::PreSubclassWindow();
+    }
+};
+
+TEST_F(SubclassTest, ChildCreatedInsidePreSubclassWindow)
+{
+    struct Row
+    {
+        const char* label;
+        bool bCreate;
+    };
+    const Row rows[] = {{"Create", true}, {"SubclassWindow", false}};
+    for (const Row& row : rows) {
+        CComposite composite;
+        if (row.bCreate) {
+            ASSERT_TRUE(
+                composite.Create(nullptr, "c", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 40), &m_parent, 1))
+                << row.label;
+        } else {
+            HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 40,
+                                          m_parent.m_hWnd, (HMENU)1, ::GetModuleHandleA(nullptr), nullptr);
+            ASSERT_TRUE(composite.SubclassWindow(hWnd)) << row.label;
+        }
+        EXPECT_EQ(row.bCreate, composite.m_bCreatePath) << row.label;
+        EXPECT_TRUE(composite.m_bChildMade) << row.label;
+        // The child went through the create path itself and is bound.
+        EXPECT_EQ(1, composite.m_child.m_nPreSubclass) << row.label;
+        EXPECT_TRUE(composite.m_child.m_bCreatePath) << row.label;
+        EXPECT_TRUE(composite.m_child.m_bCreateSeen) << row.label;
+        EXPECT_EQ(&composite.m_child, CWnd::FromHandlePermanent(composite.m_child.m_hWnd)) << row.label;
+        EXPECT_EQ(composite.m_hWnd, ::GetParent(composite.m_child.m_hWnd)) << row.label;
+        EXPECT_EQ(&composite, CWnd::FromHandlePermanent(composite.m_hWnd)) << row.label;
+        EXPECT_EQ(nullptr, AfxGetThreadState()->m_pWndInit) << row.label;
+        composite.DestroyWindow();
+        EXPECT_EQ(nullptr, composite.m_child.m_hWnd) << row.label;
+    }
+}
+
 TEST_F(SubclassTest, UnsubclassWindowGivesTheWindowBack)
 {
     HWND hEdit = CreateRawEdit();
@@ -258,29 +309,42 @@ int CountThreadWindows()
 
 TEST_F(SubclassTest, NoLeakOverAThousandCycles)
 {
+    m_parent.ShowWindow(SW_SHOWNA); // so that the children paint
+    MsgRecorder rec;
+    rec.Watch(m_parent.m_hWnd, parent);
+    rec.SetFilter([](const MsgRecord& r) { return r.message == WM_CTLCOLOREDIT; });
     PumpMessages();
     CWnd::DeleteTempMap();
     const int nWindows0 = CountThreadWindows();
     size_t nPerm0 = 0, nTemp0 = 0;
     AfxGetWndMapCounts(&nPerm0, &nTemp0);
+    const int nGdi0 = AfxLiteGdiObjectCount();
+    const int nDc0 = AfxLiteDcCount();
     for (int i = 0; i < 1000; ++i) {
         CBindProbe created;
-        ASSERT_TRUE(created.Create(WS_CHILD, CRect(0, 0, 50, 20), &m_parent, ID_EDIT)) << i;
+        ASSERT_TRUE(created.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &m_parent, ID_EDIT)) << i;
         CBindProbe subclassed;
         ASSERT_TRUE(subclassed.SubclassWindow(CreateRawEdit(ID_EDIT + 1))) << i;
-        CWnd::FromHandle(::GetDesktopWindow()); // a temporary each round
+        // Painting asks the bound parent for colours: temporary CDC and CWnd wrappers.
+        created.Invalidate();
+        created.UpdateWindow();
+        CWnd::FromHandle(::GetDesktopWindow());
         if (i % 2 == 0) {
             created.DestroyWindow();
             subclassed.DestroyWindow();
         } // else the destructors destroy the windows
     }
     CWnd::DeleteTempMap();
+    CDC::DeleteTempMap();
     PumpMessages();
     size_t nPerm1 = 0, nTemp1 = 0;
     AfxGetWndMapCounts(&nPerm1, &nTemp1);
     EXPECT_EQ(nWindows0, CountThreadWindows());
     EXPECT_EQ(nPerm0, nPerm1);
     EXPECT_EQ(0u, nTemp1);
+    EXPECT_EQ(nGdi0, AfxLiteGdiObjectCount());
+    EXPECT_EQ(nDc0, AfxLiteDcCount());
+    EXPECT_GE(rec.Count(WM_CTLCOLOREDIT), 1000u); // the cycles did paint
 }
 
 } // namespace
