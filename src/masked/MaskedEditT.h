@@ -31,12 +31,12 @@ struct CEditSelection
     ON_WM_KEYDOWN()                                                                                          \
     ON_WM_CHAR()                                                                                             \
     ON_WM_SETFOCUS()                                                                                         \
-    ON_CONTROL_REFLECT(EN_KILLFOCUS, &ThisClass::OnKillfocus)                                                            \
+    ON_CONTROL_REFLECT(EN_KILLFOCUS, &ThisClass::OnKillfocus)                                                \
     ON_WM_LBUTTONDOWN()                                                                                      \
-    ON_MESSAGE(WM_CUT, &ThisClass::OnCut)                                                                                \
-    ON_MESSAGE(WM_COPY, &ThisClass::OnCopy)                                                                              \
-    ON_MESSAGE(WM_PASTE, &ThisClass::OnPaste)                                                                            \
-    ON_MESSAGE(WM_CLEAR, &ThisClass::OnClear)                                                                            \
+    ON_MESSAGE(WM_CUT, &ThisClass::OnCut)                                                                    \
+    ON_MESSAGE(WM_COPY, &ThisClass::OnCopy)                                                                  \
+    ON_MESSAGE(WM_PASTE, &ThisClass::OnPaste)                                                                \
+    ON_MESSAGE(WM_CLEAR, &ThisClass::OnClear)                                                                \
     ON_MESSAGE(WM_SETTEXT, &ThisClass::OnSetText)
 
 template <class TBase, class TSel> class AFX_EXT_CLASS CMaskedEditT : public TBase, public CMaskModel
