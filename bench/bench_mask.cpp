@@ -2,7 +2,7 @@
 // of 16, 256 and 4096 positions, against a baseline measured in the same run
 // (copying the shown text once per operation). A ratio that stays flat as the
 // mask grows means the operations grow linearly with the mask, like the copy.
-#include "../src/masked/MaskModel.h"
+#include "MaskModel.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // bytes. The first byte picks the mask length; the mask follows; the rest is
 // a script of operations (operation byte, position byte, character byte).
 #include "../src/masked/MaskData.h"
-#include "../src/masked/MaskModel.h"
+#include "MaskModel.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 #include <afxwin.h>
 
 #include "MaskEditNotify.h"
-#include "../src/masked/MaskedEditT.h"
+#include "MaskedEditT.h"
 
 class AFX_EXT_CLASS CMaskedEdit : public CMaskedEditT<CEdit, CEditSelection>
 {

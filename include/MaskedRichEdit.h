@@ -5,7 +5,7 @@
 #include <afxcmn.h>
 
 #include "MaskEditNotify.h"
-#include "../src/masked/MaskedEditT.h"
+#include "MaskedEditT.h"
 
 // Selection of a rich edit: EM_EXGETSEL and EM_EXSETSEL. A rich edit keeps
 // its caret in view by itself, so no EM_SCROLLCARET is sent.

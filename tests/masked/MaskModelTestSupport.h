@@ -4,7 +4,7 @@
 #pragma once
 
 #include "../../src/masked/MaskData.h"
-#include "../../src/masked/MaskModel.h"
+#include "MaskModel.h"
 
 #include <string>
 
