@@ -8,7 +8,8 @@ case "${1:-}" in
     start)
         # Make sure the prefix exists first (wine-run.sh creates it under a lock).
         "$here/wine-run.sh" --prefix "$prefix" cmd /c exit 0 >/dev/null 2>&1 || true
-        WINEPREFIX=$(cd "$prefix" && pwd) wineserver -p ;;
+        # An already running server for this prefix is just as good.
+        WINEPREFIX=$(cd "$prefix" && pwd) wineserver -p 2>/dev/null || true ;;
     stop)
         [ -d "$prefix" ] && WINEPREFIX=$(cd "$prefix" && pwd) wineserver -k 2>/dev/null || true ;;
     *) echo "usage: wineserver.sh start|stop [PREFIX]" >&2; exit 2 ;;
