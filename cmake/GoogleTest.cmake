@@ -13,6 +13,8 @@ function(quillon_add_test name)
   target_link_libraries(test_${name} PRIVATE ${T_LIBS} quillon_test_support gtest)
   if(QUILLON_RUN_TESTS)
     add_test(NAME ${name} COMMAND test_${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    # The suites share one Wine desktop: focus, the clipboard and injected
+    # keys are global, so they take turns.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_desktop)
   endif()
 endfunction()
