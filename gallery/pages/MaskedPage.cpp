@@ -15,7 +15,7 @@ class CMaskedPage : public CGalleryPage
 public:
     CMaskedPage()
         : CGalleryPage(IDD_PAGE_MASKED), m_phone("(###) ###-####"), m_date("##/##/####"),
-          m_dms("### \xB0 ## ' ##.### \" "), m_rich(">??-####")
+          m_dms("### \xB0 ## ' ##.### \" "), m_rich(">?\?-####")
     {}
 
 protected:
