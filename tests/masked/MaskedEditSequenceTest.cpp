@@ -41,7 +41,7 @@ TEST(MaskedEditSequence, TextFromOutsideNotifiesUpdateOnly)
                                     MAKEWPARAM(IDC_MASKED_EDIT, EN_CHANGE), 0, EN_CHANGE}, // edit
                                    {WM_COMMAND, sent | parent | code | wparam,
                                     MAKEWPARAM(IDC_MASKED_EDIT, EN_UPDATE), 0, EN_UPDATE}, // ours
-                                   {0}};
+                                   {0, 0, 0, 0, 0}};
     EXPECT_SEQ(host.rec, seq, "SetWindowText from the parent");
 }
 
@@ -61,7 +61,7 @@ TEST(MaskedEditSequence, TypingRefreshesTwice)
                                    {WM_COMMAND, sent | parent | code, 0, 0, EN_CHANGE},
                                    {WM_COMMAND, sent | parent | code, 0, 0, EN_UPDATE},
                                    {WM_COMMAND, sent | parent | code, 0, 0, EN_CHANGE},
-                                   {0}};
+                                   {0, 0, 0, 0, 0}};
     EXPECT_SEQ(host.rec, seq, "typing 5");
 }
 
