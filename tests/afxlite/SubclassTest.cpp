@@ -286,24 +286,24 @@ TEST_F(SubclassTest, TemporaryObjectsLiveUntilDeleteTempMap)
     EXPECT_TRUE(::IsWindow(hRaw));
 }
 
+BOOL CALLBACK CountChild(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND hWnd, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    ::EnumChildWindows(hWnd, CountChild, lParam);
+    return TRUE;
+}
+
+// Every window of this thread, children included.
 int CountThreadWindows()
 {
     int n = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            int* pn = reinterpret_cast<int*>(lParam);
-            ++*pn;
-            ::EnumChildWindows(
-                hWnd,
-                [](HWND, LPARAM l) -> BOOL {
-                    ++*reinterpret_cast<int*>(l);
-                    return TRUE;
-                },
-                lParam);
-            return TRUE;
-        },
-        (LPARAM)&n);
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountTopLevel, (LPARAM)&n);
     return n;
 }
 
