@@ -122,6 +122,12 @@ void CWnd::OnNcDestroy()
 void CWnd::UnbindAtNcDestroy(BOOL bFromFramework)
 {
     HWND hWnd = m_hWnd;
+    // The thread's main window going away ends its message loop, as in MFC.
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != nullptr && pThread->m_pMainWnd == this) {
+        ::PostQuitMessage(0);
+        pThread->m_pMainWnd = nullptr;
+    }
     // The window's own processing first (an edit control frees its buffer
     // here); the framework's fallback calls the original procedure directly,
     // because the handler already had its turn.

@@ -259,3 +259,20 @@ TEST(AppTest, HostWithoutWinMainRunsThroughAfxliteWinMain)
 }
 
 } // namespace
+
+TEST(AppTest, DestroyingTheMainWindowPostsQuitAndForgetsIt)
+{
+    CTestApp::PumpPending();
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "main", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    CWinThread* pThread = AfxGetThread();
+    CWnd* pPrevious = pThread->m_pMainWnd;
+    pThread->m_pMainWnd = &wnd;
+
+    wnd.DestroyWindow();
+
+    EXPECT_EQ(nullptr, pThread->m_pMainWnd);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessage(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    pThread->m_pMainWnd = pPrevious;
+}
