@@ -2,6 +2,8 @@
 // a hemisphere button and a unit label over a placeholder dialog item.
 #include "PosEditCtrl.h"
 
+#include "PosControlShared.h"
+
 #include "Quillon.h"
 
 namespace {
@@ -13,14 +15,6 @@ const int kSideWidth = 20; // pixels
 // point is the masked edit's decimal-separator position.
 const char kMaskDMX[] = "### \xB0 ##.##### \\' ";
 const char kMaskDMS[] = "### \xB0 ## ' ##.### \" ";
-
-const char kProfileSection[] = "Position Control";
-const char kProfileEntry[] = "Format";
-
-bool IsPosFormat(WPARAM n)
-{
-    return n <= POS_FORMAT_METRIC;
-}
 
 bool IsPosFormat(PosFormat n)
 {
@@ -55,18 +49,18 @@ CPosEditCtrl::CPosEditCtrl()
     m_nEditID = QuillonRegisterMessage("Pos Control Object - {695EA3EC-70FB-44b0-A5CC-5FD3E3D11637}");
     m_nButtonID = QuillonRegisterMessage("Pos Control Object - {95DE2BF5-FDDA-4420-AB49-C0812C38D721}");
     m_nUnitID = QuillonRegisterMessage("Pos Control Object - {27832262-FE81-4c5f-AC79-9FA0BC7D0A9A}");
-    m_nSynchroMsg = QuillonRegisterMessage("Pos Control Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
-    m_nCmdDMS = QuillonRegisterMessage("Pos Control Message - {FE2BEC13-B21E-4f69-B6E6-C53326F80F79}");
-    m_nCmdDMX = QuillonRegisterMessage("Pos Control Message - {77AFE65D-2553-4ce6-AE5D-697418E7A9D4}");
-    m_nCmdDXX = QuillonRegisterMessage("Pos Control Message - {CB4D843B-4AB2-4de5-ABD9-1A2FC3856963}");
-    m_nCmdMetric = QuillonRegisterMessage("Pos Control Message - {D53BBD0D-DE22-4664-802A-D35254319DF9}");
+    const PosMessageNumbers ids = RegisterPosMessages();
+    m_nSynchroMsg = ids.nSynchroMsg;
+    m_nCmdDMS = ids.nCmdDMS;
+    m_nCmdDMX = ids.nCmdDMX;
+    m_nCmdDXX = ids.nCmdDXX;
+    m_nCmdMetric = ids.nCmdMetric;
 }
 
 CPosEditCtrl::~CPosEditCtrl()
 {
     // Written on every destruction; the host may read it back and pass it to ChangeFormat.
-    if (CWinApp* pApp = AfxGetApp())
-        pApp->WriteProfileInt(kProfileSection, kProfileEntry, m_nFormat);
+    WritePosFormatToProfile(m_nFormat);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -391,30 +385,8 @@ void CPosEditCtrl::OnContextMenu(CWnd* /*pWnd*/, CPoint point)
         ClientToScreen(&point);
     }
 
-    struct Item
-    {
-        PosFormat nFormat;
-        UINT nCmd;
-        const char* pszLabel;
-    };
-    const Item items[] = {
-        {POS_FORMAT_DMS, m_nCmdDMS, "DMS"},
-        {POS_FORMAT_DMX, m_nCmdDMX, "DMX"},
-        {POS_FORMAT_DXX, m_nCmdDXX, "DXX"},
-        {POS_FORMAT_METRIC, m_nCmdMetric, "Metric"},
-    };
-    const UINT nItems = m_nForcedType == POS_TYPE_GEOGRAPHIC ? 3 : 4;
-
-    CMenu menu;
-    if (!menu.CreatePopupMenu())
-        return;
-    for (UINT i = 0; i < nItems; i++) {
-        const UINT nCheck = items[i].nFormat == m_nFormat ? MF_CHECKED : MF_UNCHECKED;
-        menu.InsertMenu(i, MF_BYPOSITION | MF_STRING | nCheck, items[i].nCmd, items[i].pszLabel);
-    }
-    // The chosen command comes back through OnCommand.
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
-    menu.DestroyMenu();
+    TrackPosFormatMenu(this, point, {m_nSynchroMsg, m_nCmdDMS, m_nCmdDMX, m_nCmdDXX, m_nCmdMetric}, m_nFormat,
+                       m_nForcedType != POS_TYPE_GEOGRAPHIC);
 }
 
 void CPosEditCtrl::OnClose()

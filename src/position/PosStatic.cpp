@@ -2,19 +2,9 @@
 // coordinate in the notation chosen from its context menu.
 #include "PosStatic.h"
 
+#include "PosControlShared.h"
+
 #include "Quillon.h"
-
-namespace {
-
-const char kProfileSection[] = "Position Control";
-const char kProfileEntry[] = "Format";
-
-bool IsPosFormat(WPARAM n)
-{
-    return n <= POS_FORMAT_METRIC;
-}
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CPosStatic, CColorStatic)
     ON_WM_CONTEXTMENU()
@@ -28,19 +18,18 @@ CPosStatic::CPosStatic()
     m_dValue[1] = 0.0;
     m_strSymbol[0] = "S";
     m_strSymbol[1] = "N";
-    m_nSynchroMsg = QuillonRegisterMessage("Pos Control Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
-    m_nCmdDMS = QuillonRegisterMessage("Pos Control Message - {FE2BEC13-B21E-4f69-B6E6-C53326F80F79}");
-    m_nCmdDMX = QuillonRegisterMessage("Pos Control Message - {77AFE65D-2553-4ce6-AE5D-697418E7A9D4}");
-    m_nCmdDXX = QuillonRegisterMessage("Pos Control Message - {CB4D843B-4AB2-4de5-ABD9-1A2FC3856963}");
-    m_nCmdMetric = QuillonRegisterMessage("Pos Control Message - {D53BBD0D-DE22-4664-802A-D35254319DF9}");
+    const PosMessageNumbers ids = RegisterPosMessages();
+    m_nSynchroMsg = ids.nSynchroMsg;
+    m_nCmdDMS = ids.nCmdDMS;
+    m_nCmdDMX = ids.nCmdDMX;
+    m_nCmdDXX = ids.nCmdDXX;
+    m_nCmdMetric = ids.nCmdMetric;
 }
 
 CPosStatic::~CPosStatic()
 {
-    if (m_bSaving) {
-        if (CWinApp* pApp = AfxGetApp())
-            pApp->WriteProfileInt(kProfileSection, kProfileEntry, m_nFormat);
-    }
+    if (m_bSaving)
+        WritePosFormatToProfile(m_nFormat);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -133,30 +122,8 @@ void CPosStatic::ShowFormatMenu(CPoint point)
     if (m_nForcedType == POS_TYPE_METRIC && !m_bUseAll)
         return;
 
-    struct Item
-    {
-        PosFormat nFormat;
-        UINT nCmd;
-        const char* pszLabel;
-    };
-    const Item items[] = {
-        {POS_FORMAT_DMS, m_nCmdDMS, "DMS"},
-        {POS_FORMAT_DMX, m_nCmdDMX, "DMX"},
-        {POS_FORMAT_DXX, m_nCmdDXX, "DXX"},
-        {POS_FORMAT_METRIC, m_nCmdMetric, "Metric"},
-    };
-    const UINT nItems = (m_nForcedType != POS_TYPE_GEOGRAPHIC || m_bUseAll) ? 4 : 3;
-
-    CMenu menu;
-    if (!menu.CreatePopupMenu())
-        return;
-    for (UINT i = 0; i < nItems; i++) {
-        const UINT nCheck = items[i].nFormat == m_nFormat ? MF_CHECKED : MF_UNCHECKED;
-        menu.InsertMenu(i, MF_BYPOSITION | MF_STRING | nCheck, items[i].nCmd, items[i].pszLabel);
-    }
-    // The chosen command comes back through OnCommand.
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
-    menu.DestroyMenu();
+    TrackPosFormatMenu(this, point, {m_nSynchroMsg, m_nCmdDMS, m_nCmdDMX, m_nCmdDXX, m_nCmdMetric}, m_nFormat,
+                       m_nForcedType != POS_TYPE_GEOGRAPHIC || m_bUseAll);
 }
 
 /////////////////////////////////////////////////////////////////////////////
