@@ -551,7 +551,7 @@ template <> AFX_INLINE BOOL AFXAPI CompareElements<CString, LPCSTR>(const CStrin
     public:                                                                                                  \
         using base::base;                                                                                    \
         class_name() {}                                                                                      \
-        ~class_name() override;                                                                              \
+        virtual ~class_name();                                                                               \
     };
 
 typedef CAfxList<CObject*, CObject*> CAfxObList;
