@@ -5,6 +5,8 @@
 // load and leave the host's lists as they were. Windows only.
 #include <afxwin.h>
 
+#include "ModuleChain.h"
+
 #include <gtest/gtest.h>
 
 #include "extdll/ExtTest.h"
@@ -30,22 +32,6 @@ public:
     CLoadedExtension& operator=(const CLoadedExtension&) = delete;
     HMODULE m_h;
 };
-
-CDynLinkLibrary* FindLibrary(HMODULE h)
-{
-    for (CDynLinkLibrary* p = AfxGetModuleState()->m_libraryList; p != nullptr; p = p->m_pNextDLL)
-        if (p->m_hModule == h)
-            return p;
-    return nullptr;
-}
-
-bool InClassList(const CTypedSimpleList<CRuntimeClass*>& list, const CRuntimeClass* pWanted)
-{
-    for (CRuntimeClass* p = list; p != nullptr; p = p->m_pNextClass)
-        if (p == pWanted)
-            return true;
-    return false;
-}
 
 bool InFactoryList(const CTypedSimpleList<COleObjectFactory*>& list, const char* progID)
 {
@@ -97,7 +83,8 @@ TEST(ExtensionModuleTest, ClassesAreFoundThroughTheChainWhileLoaded)
         ASSERT_NE(pWidget, nullptr);
         ASSERT_NE(pFixed, nullptr);
         EXPECT_TRUE(InClassList(pDLL->m_classList, pWidget));
-        EXPECT_FALSE(InClassList(pState->m_classList, pWidget)) << "the DLL's class leaked into the host's list";
+        EXPECT_FALSE(InClassList(pState->m_classList, pWidget))
+            << "the DLL's class leaked into the host's list";
         EXPECT_TRUE(pFixed->IsDerivedFrom(pWidget));
         EXPECT_EQ(pFixed->m_wSchema, 0xFFFFu);
 

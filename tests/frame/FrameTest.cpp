@@ -5,6 +5,8 @@
 // the one helper.
 #include <Quillon.h>
 
+#include "ModuleChain.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,12 +24,9 @@ struct ClassRow
     bool creatable;
 };
 const ClassRow kClasses[] = {
-    {"CFontStatic", "CStatic", false},
-    {"CColorStatic", "CFontStatic", false},
-    {"CMaskedEdit", "CEdit", false},
-    {"CMaskedRichEdit", "CRichEditCtrl", false},
-    {"CRestrictedEdit", "CEdit", true},
-    {"CMaskData", "CObject", true},
+    {"CFontStatic", "CStatic", false},  {"CColorStatic", "CFontStatic", false},
+    {"CMaskedEdit", "CEdit", false},    {"CMaskedRichEdit", "CRichEditCtrl", false},
+    {"CRestrictedEdit", "CEdit", true}, {"CMaskData", "CObject", true},
 };
 
 HMODULE Quillon()
@@ -38,27 +37,12 @@ HMODULE Quillon()
     return h;
 }
 
-CDynLinkLibrary* FindLibrary(HMODULE h)
-{
-    for (CDynLinkLibrary* p = AfxGetModuleState()->m_libraryList; p != nullptr; p = p->m_pNextDLL)
-        if (p->m_hModule == h)
-            return p;
-    return nullptr;
-}
-
-bool InClassList(const CTypedSimpleList<CRuntimeClass*>& list, const CRuntimeClass* pWanted)
-{
-    for (CRuntimeClass* p = list; p != nullptr; p = p->m_pNextClass)
-        if (p == pWanted)
-            return true;
-    return false;
-}
-
 // The address lies inside the image of module h.
 bool InModule(const void* p, HMODULE h)
 {
     HMODULE hOwner = nullptr;
-    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                             GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                          static_cast<LPCSTR>(p), &hOwner);
     return hOwner == h;
 }
