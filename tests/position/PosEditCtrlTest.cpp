@@ -8,22 +8,9 @@ namespace {
 
 const double kFeetPerMetre = 3.280839895013123;
 
-class PosEditCtrlTest : public ::testing::Test
+class PosEditCtrlTest : public PosDialogTest
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dlg.Open()); }
-    void TearDown() override
-    {
-        if (m_dlg.GetSafeHwnd() != nullptr)
-            m_dlg.DestroyWindow();
-    }
-    // A fresh dialog, for the next row of a table: rows destroy their controls.
-    void Reopen()
-    {
-        m_dlg.DestroyWindow();
-        ASSERT_TRUE(m_dlg.Open());
-    }
-
     void Attach(CTestPosEdit& ctrl, UINT nID = IDC_POS_EDIT1)
     {
         ASSERT_TRUE(ctrl.SubclassDlgItem(nID, &m_dlg));
@@ -53,9 +40,6 @@ protected:
         ::GetWindowTextA(hWnd, sz, sizeof sz);
         return sz;
     }
-
-    CPosTestDialog m_dlg;
-    PosNumbers m_ids;
 };
 
 TEST_F(PosEditCtrlTest, ChildrenTakeTheRegisteredIdsAndSplitTheClientArea)

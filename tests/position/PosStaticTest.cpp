@@ -6,22 +6,9 @@
 
 namespace {
 
-class PosStaticTest : public ::testing::Test
+class PosStaticTest : public PosDialogTest
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dlg.Open()); }
-    void TearDown() override
-    {
-        if (m_dlg.GetSafeHwnd() != nullptr)
-            m_dlg.DestroyWindow();
-    }
-    // A fresh dialog, for the next row of a table: rows destroy their controls.
-    void Reopen()
-    {
-        m_dlg.DestroyWindow();
-        ASSERT_TRUE(m_dlg.Open());
-    }
-
     void Attach(CPosStatic& label, UINT nID = IDC_POS_STATIC1)
     {
         ASSERT_TRUE(label.SubclassDlgItem(nID, &m_dlg));
@@ -35,9 +22,6 @@ protected:
         return static_cast<LPCSTR>(str);
     }
     static DWORD Alignment(CWnd& wnd) { return wnd.GetStyle() & (SS_CENTER | SS_RIGHT); }
-
-    CPosTestDialog m_dlg;
-    PosNumbers m_ids;
 };
 
 TEST_F(PosStaticTest, TextsAndAlignmentPerNotation)

@@ -24,6 +24,8 @@
 #include "MsgRecorder.h"
 #include "TestApp.h"
 
+#include <gtest/gtest.h>
+
 // The host dialog, modeless and shown, so clicks and focus behave as on screen.
 class CPosTestDialog : public CDialog
 {
@@ -120,6 +122,28 @@ private:
     }
 
     AFXLITE_TRACKPOPUPMENUHOOK m_pfnPrev;
+};
+
+// The fixture both suites share: one test dialog per test, reopened between
+// the rows of a table (rows destroy their controls).
+class PosDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dlg.Open()); }
+    void TearDown() override
+    {
+        if (m_dlg.GetSafeHwnd() != nullptr)
+            m_dlg.DestroyWindow();
+    }
+    // A fresh dialog, for the next row of a table: rows destroy their controls.
+    void Reopen()
+    {
+        m_dlg.DestroyWindow();
+        ASSERT_TRUE(m_dlg.Open());
+    }
+
+    CPosTestDialog m_dlg;
+    PosNumbers m_ids;
 };
 
 #endif // RC_INVOKED
