@@ -13,9 +13,14 @@
 //        GALLERY_PAGE(CMyPage, "Title", order);
 //      (pages are shown in ascending order).
 //
-// Resource-id ranges: 2000-2099 "Framework" (afxlite), 2100-2199 "Masked
-// input", 2200-2299 "Positions", 2300-2399 "Labels"; later pages take the
-// next free hundred.
+// Resource-id ranges and tab order, one hundred ids per page:
+//   2000 "Framework" (order 0)      2100 "Masked input" (10)
+//   2200 "Positions" (20)           2300 "Labels" (30)
+//   2400 "Slider" (40)              2500 "Colour tree" (50)
+//   2600 "Buttons and bars" (60)    2700 "Dialogs" (70)
+//   2800 "Rich text" (80)           2900 "Links" (90)
+//   3000 "Menus and bars" (100)
+// A page may use ids from 2xx0 to 2xx99 of its own hundred only.
 //
 // Screenshots: `make gallery` without a DISPLAY (or
 // `make gallery SCREENSHOTS=1`) renders every page off screen to
