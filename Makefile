@@ -11,7 +11,7 @@ GALLERY_DIR ?= $(ROOT)/build/gallery
 WINE  := $(ROOT)/scripts/wine-run.sh --prefix $(ROOT)/build/mingw64/wineprefix
 BIN64 := $(ROOT)/build/mingw64/bin
 
-.PHONY: all deps build native mingw32 test test-native test-wine gallery bench fuzz format clean
+.PHONY: all deps build native mingw32 test test-native test-wine check-docs gallery bench fuzz format clean
 
 all: build
 
@@ -44,7 +44,11 @@ test-wine: build
 
 # The native cores first, then the Windows suites: ctest's summary of the
 # Windows run is the last thing printed.
-test: test-native test-wine
+test: check-docs test-native test-wine
+
+# The README's copies of the example host's files are the files themselves.
+check-docs:
+	@$(ROOT)/scripts/readme-check.sh files
 
 gallery: build
 	@if [ -n "$(SCREENSHOTS)" ]; then $(ROOT)/scripts/gallery.sh $(ROOT)/build/mingw64 --screenshots $(GALLERY_DIR); \

@@ -3,6 +3,13 @@
 // value that stands for "the system colour that fits".
 #pragma once
 
+// Version of the library these headers belong to (the CMake package's
+// version): QUILLON_VERSION_STRING is "MAJOR.MINOR.PATCH".
+#define QUILLON_VERSION_MAJOR 0
+#define QUILLON_VERSION_MINOR 1
+#define QUILLON_VERSION_PATCH 0
+#define QUILLON_VERSION_STRING "0.1.0"
+
 #if defined(_WIN32)
 #include <afxwin.h>
 #else

@@ -49,7 +49,9 @@ void CString::Init()
 
 void CString::Release()
 {
-    if (GetData()->nAllocLength != 0)
+    // The shared empty string is never freed (compared by address, which
+    // also tells the optimiser so).
+    if (GetData() != &g_nilString.header)
         free(GetData());
     Init();
 }
@@ -71,10 +73,12 @@ void CString::Reserve(int nLength, int nKeep)
     pNew->nAllocLength = nAlloc;
     if (nKeep > pOld->nDataLength)
         nKeep = pOld->nDataLength;
+    if (nKeep < 0)
+        nKeep = 0;
     memcpy(pNew->data(), m_pchData, static_cast<size_t>(nKeep));
     pNew->nDataLength = nKeep;
     pNew->data()[nKeep] = '\0';
-    if (pOld->nAllocLength != 0)
+    if (pOld != &g_nilString.header)
         free(pOld);
     m_pchData = pNew->data();
 }
@@ -90,7 +94,8 @@ void CString::SetLength(int nLength)
 
 void CString::AssignCopy(LPCSTR lpch, int nLength)
 {
-    if (nLength == 0) {
+    ASSERT(nLength >= 0);
+    if (nLength <= 0) {
         if (GetData()->nAllocLength != 0)
             SetLength(0);
         return;
