@@ -11,7 +11,7 @@ GALLERY_DIR ?= $(ROOT)/build/gallery
 WINE  := $(ROOT)/scripts/wine-run.sh --prefix $(ROOT)/build/mingw64/wineprefix
 BIN64 := $(ROOT)/build/mingw64/bin
 
-.PHONY: all deps build native mingw32 test test-native test-wine check-docs gallery bench fuzz format clean
+.PHONY: all deps build native mingw32 test test-native test-wine check-docs gallery bench fuzz mutate format clean
 
 all: build
 
@@ -69,6 +69,13 @@ fuzz: deps
 	  mkdir -p build/fuzz/corpus/$$(basename $$f); \
 	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$(basename $$f) 2>&1 | tail -n 12 || exit 1; \
 	done
+
+# Mutation testing of the window-free cores against the native tests
+# (MUTATE_ARGS, e.g. "--per-file 60 --seed 2"). It writes each mutant over the
+# source and puts the original back: leave the tree alone while it runs.
+mutate: native
+	@command -v python3 >/dev/null 2>&1 || { apt-get update; DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends python3; }
+	python3 $(ROOT)/scripts/mutate.py $(MUTATE_ARGS)
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
