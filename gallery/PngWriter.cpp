@@ -69,8 +69,10 @@ HRESULT EncodePng(const char* pszPath, UINT cx, UINT cy, BYTE* pBits, UINT cbStr
 
 HRESULT SaveWindowAsPng(HWND hWnd, const char* pszPath)
 {
+    // The client area only: Wine's null driver draws the caption buttons'
+    // symbols in a text font, so the system frame is left out of the pictures.
     RECT rc;
-    if (!GetWindowRect(hWnd, &rc))
+    if (!GetClientRect(hWnd, &rc))
         return HRESULT_FROM_WIN32(GetLastError());
     const int cx = rc.right - rc.left;
     const int cy = rc.bottom - rc.top;
@@ -83,7 +85,7 @@ HRESULT SaveWindowAsPng(HWND hWnd, const char* pszPath)
     bmi.bmiHeader.biBitCount = 32;
     bmi.bmiHeader.biCompression = BI_RGB;
 
-    HDC hdcWindow = GetWindowDC(hWnd);
+    HDC hdcWindow = GetDC(hWnd);
     HDC hdcMem = CreateCompatibleDC(hdcWindow);
     void* pBits = nullptr;
     HBITMAP hbm = CreateDIBSection(hdcWindow, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);

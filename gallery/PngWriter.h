@@ -4,6 +4,6 @@
 
 #include <windows.h>
 
-// Copies the whole window (frame included) from its window DC and saves it.
+// Copies the window's client area (no frame) from its DC and saves it.
 // Returns S_OK or the failing HRESULT.
 HRESULT SaveWindowAsPng(HWND hWnd, const char* pszPath);
