@@ -1,12 +1,10 @@
-// Collections: the MFC list, array and map classes and the templates, with
-// MFC's semantics for positions, insertion, search, growth and iteration.
+// Collections the library keeps its records in (CObList, CPtrArray and the
+// typed wrappers), with MFC's semantics for positions, insertion, search and growth.
 // Portable: runs natively and under Wine.
 #include <afxtempl.h>
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
 #include <vector>
 
 namespace {
@@ -104,31 +102,6 @@ TEST(CObListTest, PositionsInsertFindRemove)
     EXPECT_EQ(Items(list), (V{1, 2, 1, 7, 3, 9, 1, 2}));
 }
 
-TEST(CObListTest, HasRunTimeClass)
-{
-    CObList list;
-    EXPECT_TRUE(list.IsKindOf(RUNTIME_CLASS(CObList)));
-    EXPECT_STREQ(RUNTIME_CLASS(CObList)->m_lpszClassName, "CObList");
-    CObject* pNew = RUNTIME_CLASS(CPtrArray)->CreateObject();
-    ASSERT_NE(pNew, nullptr);
-    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CPtrArray)));
-    delete pNew;
-}
-
-TEST(CStringListTest, ValuesAreCopiedAndFoundByText)
-{
-    CStringList list;
-    CString s("alpha");
-    list.AddTail(s);
-    list.AddTail("beta");
-    s = "changed";
-    EXPECT_EQ(list.GetHead(), "alpha");
-    POSITION pos = list.Find("beta");
-    ASSERT_NE(pos, nullptr);
-    EXPECT_EQ(list.GetAt(pos), "beta");
-    EXPECT_EQ(list.Find("gamma"), nullptr);
-}
-
 TEST(CPtrArrayTest, GrowInsertRemove)
 {
     int values[6] = {0, 1, 2, 3, 4, 5};
@@ -161,114 +134,6 @@ TEST(CPtrArrayTest, GrowInsertRemove)
     EXPECT_EQ(arr.GetData(), nullptr);
 }
 
-TEST(NumberArraysTest, DWordUIntAndStrings)
-{
-    CDWordArray dw;
-    dw.SetSize(3);
-    EXPECT_EQ(dw[0] + dw[1] + dw[2], 0u);
-    dw[1] = 0xDEADBEEF;
-    EXPECT_EQ(dw.GetAt(1), 0xDEADBEEFu);
-    CUIntArray ui;
-    for (UINT i = 0; i < 100; ++i)
-        ui.Add(i * i);
-    EXPECT_EQ(ui.GetSize(), 100);
-    EXPECT_EQ(ui[99], 9801u);
-
-    CStringArray sa;
-    sa.Add("one");
-    sa.Add(CString("two"));
-    sa.SetAtGrow(3, "four");
-    EXPECT_EQ(sa.GetSize(), 4);
-    EXPECT_TRUE(sa[2].IsEmpty());
-    EXPECT_EQ(sa[3], "four");
-    sa.InsertAt(0, "zero");
-    EXPECT_EQ(sa[0], "zero");
-    EXPECT_EQ(sa[1], "one");
-    CStringArray copy;
-    copy.Copy(sa);
-    sa[0] = "changed";
-    EXPECT_EQ(copy[0], "zero");
-    EXPECT_EQ(copy.Append(sa), 5);
-    EXPECT_EQ(copy.GetSize(), 10);
-}
-
-TEST(CMapTest, StringToPtrAndPtrToPtr)
-{
-    int a = 1, b = 2;
-    CMapStringToPtr map;
-    EXPECT_EQ(map.GetStartPosition(), nullptr);
-    map.SetAt("a", &a);
-    map["b"] = &b;
-    void* p = nullptr;
-    EXPECT_TRUE(map.Lookup("a", p));
-    EXPECT_EQ(p, &a);
-    EXPECT_FALSE(map.Lookup("c", p));
-    map.SetAt("a", &b); // replaces
-    EXPECT_EQ(map.GetCount(), 2);
-    EXPECT_TRUE(map.Lookup("a", p));
-    EXPECT_EQ(p, &b);
-    EXPECT_TRUE(map.RemoveKey("a"));
-    EXPECT_FALSE(map.RemoveKey("a"));
-    EXPECT_EQ(map.GetCount(), 1);
-
-    CMapPtrToPtr pp;
-    pp[&a] = &b;
-    EXPECT_TRUE(pp.Lookup(&a, p));
-    EXPECT_EQ(p, &b);
-}
-
-TEST(CMapTest, IterationVisitsEachEntryOnce)
-{
-    CMap<int, int, CString, LPCSTR> map;
-    map.InitHashTable(7);
-    std::map<int, std::string> expected;
-    for (int i = 0; i < 50; ++i) {
-        CString s;
-        s.Format("v%d", i);
-        map.SetAt(i * 13, s);
-        expected[i * 13] = static_cast<LPCSTR>(s);
-    }
-    std::map<int, std::string> seen;
-    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
-        int key;
-        CString value;
-        map.GetNextAssoc(pos, key, value);
-        EXPECT_TRUE(seen.emplace(key, static_cast<LPCSTR>(value)).second) << key;
-    }
-    EXPECT_EQ(seen, expected);
-    map.RemoveAll();
-    EXPECT_TRUE(map.IsEmpty());
-}
-
-TEST(TemplatesTest, CArrayAndCListOfValues)
-{
-    CArray<CString, LPCSTR> arr;
-    arr.Add("a");
-    arr.Add("b");
-    arr.InsertAt(1, "between");
-    EXPECT_EQ(arr.GetSize(), 3);
-    EXPECT_EQ(arr[1], "between");
-    arr.SetAtGrow(1, arr[2]); // an element of the array itself as the argument
-    EXPECT_EQ(arr[1], "b");
-
-    CArray<POINT> points;
-    POINT pt = {3, 4};
-    points.Add(pt);
-    EXPECT_EQ(points[0].y, 4);
-
-    CList<int, int> ints;
-    for (int i = 0; i < 5; ++i)
-        ints.AddTail(i);
-    EXPECT_EQ(ints.GetCount(), 5);
-    EXPECT_NE(ints.Find(3), nullptr);
-    EXPECT_EQ(ints.Find(30), nullptr);
-    EXPECT_EQ(ints.RemoveHead() + ints.RemoveTail(), 4);
-
-    CList<CString> strings;
-    strings.AddTail(CString("x"));
-    EXPECT_NE(strings.Find(CString("x")), nullptr);
-}
-
 TEST(TemplatesTest, TypedPointerWrappers)
 {
     CItem a(1), b(2);
@@ -296,12 +161,6 @@ TEST(TemplatesTest, TypedPointerWrappers)
     EXPECT_EQ(arr.GetAt(0), &a);
     arr.ElementAt(0) = &b;
     EXPECT_EQ(arr[0], &b);
-
-    CTypedPtrMap<CMapStringToPtr, CString, CItem*> map;
-    map.SetAt("a", &a);
-    CItem* pFound = nullptr;
-    EXPECT_TRUE(map.Lookup("a", pFound));
-    EXPECT_EQ(pFound, &a);
 }
 
 } // namespace
