@@ -179,25 +179,6 @@ TEST(ExtensionModuleTest, FailedInitFailsTheLoadAndLeavesTheListsIntact)
     EXPECT_NE(CRuntimeClass::FromName("CExtTestWidget"), nullptr);
 }
 
-TEST(ModuleHandlesTest, InstanceAndResourceHandles)
-{
-    EXPECT_EQ(AfxGetInstanceHandle(), ::GetModuleHandleA(nullptr));
-    HINSTANCE hOld = AfxGetResourceHandle();
-    EXPECT_EQ(hOld, ::GetModuleHandleA(nullptr));
-    {
-        CLoadedExtension ext;
-        ASSERT_NE(ext.m_h, nullptr);
-        AfxSetResourceHandle(ext.m_h);
-        EXPECT_EQ(AfxGetResourceHandle(), ext.m_h);
-        // The resource handle is searched first: the extension's string 101 now wins.
-        CString s;
-        EXPECT_TRUE(s.LoadString(IDS_EXT_HOST_TOO));
-        EXPECT_STREQ(s, EXT_HOST_TOO_TEXT);
-        AfxSetResourceHandle(hOld);
-    }
-    EXPECT_EQ(AfxGetResourceHandle(), hOld);
-}
-
 LRESULT CALLBACK OtherProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return ::DefWindowProcA(hWnd, msg, wParam, lParam);

@@ -73,15 +73,6 @@ TEST(RuntimeClassTest, RecordsHoldNameSizeSchemaAndBase)
     }
 }
 
-TEST(RuntimeClassTest, StaticAccessorsAgree)
-{
-    EXPECT_EQ(CTestSquare::GetThisClass(), &CTestSquare::classCTestSquare);
-    EXPECT_EQ(RUNTIME_CLASS(CTestSquare), &CTestSquare::classCTestSquare);
-    CTestSquare square;
-    const CObject& asObject = square;
-    EXPECT_EQ(asObject.GetRuntimeClass(), RUNTIME_CLASS(CTestSquare));
-}
-
 TEST(RuntimeClassTest, DerivationAndIsKindOf)
 {
     CTestSquare square;
@@ -130,16 +121,6 @@ TEST(RuntimeClassTest, EveryDeclaredClassIsRegisteredAndFoundByName)
     }
     EXPECT_EQ(CRuntimeClass::FromName("NoSuchClass"), nullptr);
     EXPECT_EQ(CRuntimeClass::FromName(nullptr), nullptr);
-}
-
-TEST(ModuleStateTest, OneStateWithEmptySavedSlots)
-{
-    AFX_MODULE_STATE* pState = AfxGetModuleState();
-    ASSERT_NE(pState, nullptr);
-    EXPECT_EQ(pState, AfxGetModuleState());
-    // Outside an extension DLL's load the saved slots are empty.
-    EXPECT_EQ(pState->m_pClassInit, nullptr);
-    EXPECT_EQ(pState->m_pFactoryInit, nullptr);
 }
 
 TEST(ModuleStateTest, FactoryRecordsLinkAndUnlink)

@@ -392,22 +392,4 @@ TEST_F(ReflectionTest, OwnerDrawMenuItemsReachTheBoundMenu)
     EXPECT_EQ(1, menu.m_nDrawn);
 }
 
-TEST_F(ReflectionTest, RecorderSeesReflectedNotificationAtTheParent)
-{
-    // The parent still receives the WM_COMMAND; only its handlers are skipped.
-    MsgRecorder rec;
-    CReflectButton button;
-    button.m_pLog = &m_parent.m_log;
-    ASSERT_TRUE(
-        button.Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent, ID_CTRL));
-    rec.Watch(m_parent.m_hWnd, parent);
-    rec.SetFilter([](const MsgRecord& r) { return r.message == WM_COMMAND; });
-    rec.Flush();
-    button.SendMessage(BM_CLICK);
-    PumpMessages();
-    static const MsgEntry seq[] = {{WM_COMMAND, sent | parent | code, 0, 0, BN_CLICKED}, {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, seq, "BM_CLICK on a reflecting button");
-    button.DestroyWindow();
-}
-
 } // namespace
