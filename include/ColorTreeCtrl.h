@@ -25,7 +25,10 @@
 // Painting: the tree draws itself into a memory DC; then every visible item
 // gets a band from its label to the right edge in its record's colours, its
 // text in its colour and weight, and the result reaches the screen in one
-// copy.  Defaults for the colour 0xFFFFFFFF:
+// copy (CMemDC, over the area to repaint).  The bands use the tree's font
+// (WM_GETFONT; DEFAULT_GUI_FONT when it has none) at normal weight and at
+// weight 700; each label is centred in its row by the height of the font the
+// memory DC holds between items.  Defaults for the colour 0xFFFFFFFF:
 //                      root item                     other item
 //   background         COLOR_3DFACE                  COLOR_WINDOW
 //   selected bg        COLOR_3DFACE + 0x20 per       COLOR_HIGHLIGHT
