@@ -92,8 +92,8 @@ TEST_F(ColorTreeTest, EveryRecordIsFreedExactlyOnce)
     struct Step
     {
         const char* label;
-        HTREEITEM hItem;           // deleted; null with bAll: DeleteAllItems
-        bool bAll;                 //
+        HTREEITEM hItem;           // given to DeleteItem
+        bool bAll;                 // DeleteAllItems instead
         std::vector<void*> listed; // the records left, in order
         UINT nItems;               // left in the tree
     } steps[] = {
@@ -121,7 +121,7 @@ TEST_F(ColorTreeTest, ThousandRecordsOutliveTheWindowAndGoOnceWithTheControl)
         CColorTreeCtrl tree;
         m_tree.UnsubclassWindow(); // this control dies in this scope instead
         ASSERT_TRUE(tree.SubclassDlgItem(IDC_TREE, &m_dlg));
-        for (HTREEITEM h = TVI_ROOT; tree.GetCount() < 1000;)
+        for (HTREEITEM h = TVI_ROOT; tree.GetCount() < 1000;) // chains ten levels deep
             h = tree.InsertItem("item", tree.GetCount() % 10 ? h : TVI_ROOT);
         rec = CountRecords(tree);
         m_dlg.DestroyWindow();
