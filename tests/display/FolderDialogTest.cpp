@@ -1,58 +1,45 @@
-// The folder dialog driven through the shell's real browser: a hook on this
-// thread answers the browser once it has initialised (after the initial
-// selection it posts to itself), choosing a folder and pressing a button.
-// The sharing of the root item list between copies is watched through a
-// malloc spy on the COM task allocator.
+// The folder dialog through the shell's real browser, answered by a hook on
+// this thread once the browser has initialised (after the initial selection
+// it posts to itself); and the root item list shared by copies, watched
+// through a malloc spy on the COM task allocator.
 #include <FolderDialog.h>
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
-#include <string>
 
 namespace {
 
-// What the hook does with the next browser: select pszSelect (unless null),
-// then press nButton.
-struct BrowseScript
-{
-    const char* pszSelect;
-    int nButton;
-    HWND hBrowser; // the browser answered, NULL until then
-};
-BrowseScript* g_pScript = nullptr;
+const char* g_pszSelect = nullptr; // chosen by the hook (null: none), then...
+int g_nButton = 0;                 // ...this button pressed
+HWND g_hBrowser = NULL;            // the browser answered
 
 LRESULT CALLBACK AnswerBrowser(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const CWPRETSTRUCT* p = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    char szClass[16] = "";
-    if (nCode == HC_ACTION && p->message == WM_INITDIALOG && g_pScript != nullptr &&
-        g_pScript->hBrowser == NULL && ::GetClassNameA(p->hwnd, szClass, sizeof(szClass)) &&
-        strcmp(szClass, "#32770") == 0) {
-        g_pScript->hBrowser = p->hwnd;
-        if (g_pScript->pszSelect != nullptr)
-            ::PostMessageA(p->hwnd, BFFM_SETSELECTIONA, TRUE, (LPARAM)g_pScript->pszSelect);
-        ::PostMessageA(p->hwnd, WM_COMMAND, g_pScript->nButton, 0);
+    if (nCode == HC_ACTION && p->message == WM_INITDIALOG && g_hBrowser == NULL) {
+        g_hBrowser = p->hwnd;
+        if (g_pszSelect != nullptr)
+            ::PostMessageA(p->hwnd, BFFM_SETSELECTIONA, TRUE, (LPARAM)g_pszSelect);
+        ::PostMessageA(p->hwnd, WM_COMMAND, g_nButton, 0);
     }
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
 }
 
-// Runs dlg.DoModal with the browser answered by the script.
 int Browse(CFolderDialog& dlg, const char* pszSelect, int nButton)
 {
-    BrowseScript script = {pszSelect, nButton, NULL};
-    g_pScript = &script;
+    g_pszSelect = pszSelect, g_nButton = nButton, g_hBrowser = NULL;
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBrowser, NULL, ::GetCurrentThreadId());
     const int nResult = dlg.DoModal();
     ::UnhookWindowsHookEx(hHook);
-    g_pScript = nullptr;
-    EXPECT_NE(script.hBrowser, (HWND)NULL) << "no browser came up";
+    EXPECT_NE(g_hBrowser, (HWND)NULL) << "no browser came up";
     return nResult;
 }
 
-// A folder with one subfolder under the temporary folder, made once for the
-// suite and removed afterwards.
+// <temp>\quillon-folder-<pid>\Chosen, made once for the suite.
+CString g_strBase, g_strSub;
+
 class FolderDialogTest : public testing::Test
 {
 protected:
@@ -61,82 +48,59 @@ protected:
         char szTemp[MAX_PATH], szLong[MAX_PATH];
         ::GetTempPathA(MAX_PATH, szTemp);
         ::GetLongPathNameA(szTemp, szLong, MAX_PATH);
-        s_strBase.Format("%squillon-folder-%lu", szLong, ::GetCurrentProcessId());
-        s_strSub = s_strBase + "\\Chosen";
-        ::CreateDirectoryA(s_strBase, NULL);
-        ::CreateDirectoryA(s_strSub, NULL);
+        g_strBase.Format("%squillon-folder-%lu", szLong, ::GetCurrentProcessId());
+        g_strSub = g_strBase + "\\Chosen";
+        ::CreateDirectoryA(g_strBase, NULL);
+        ::CreateDirectoryA(g_strSub, NULL);
         // Wine 8's browser fails the first selection of a folder in a process
         // (its tree keeps the Desktop selected) and succeeds from then on;
-        // this browse takes that first selection, so that the cases below
-        // check the dialog and not the quirk.
+        // this browse takes that first one, so the cases check the dialog.
         CFolderDialog warmUp;
-        Browse(warmUp, s_strSub, IDCANCEL);
+        Browse(warmUp, g_strSub, IDCANCEL);
     }
     static void TearDownTestSuite()
     {
-        ::RemoveDirectoryA(s_strSub);
-        ::RemoveDirectoryA(s_strBase);
+        ::RemoveDirectoryA(g_strSub);
+        ::RemoveDirectoryA(g_strBase);
     }
-    void SetUp() override
-    {
-        ASSERT_EQ(::GetFileAttributesA(s_strSub) & FILE_ATTRIBUTE_DIRECTORY, (DWORD)FILE_ATTRIBUTE_DIRECTORY);
-        m_strBase = s_strBase;
-        m_strSub = s_strSub;
-    }
-    static CString s_strBase, s_strSub; // no trailing backslash
-    CString m_strBase, m_strSub;
 };
-CString FolderDialogTest::s_strBase, FolderDialogTest::s_strSub;
 
 TEST_F(FolderDialogTest, BrowsingReturnsThePathWithOneBackslash)
 {
-    const CString strSubSlash = m_strSub + "\\";
-    struct
+    const CString strSub = g_strSub + "\\";
+    const char* const pszOld = "C:\\previous\\";
+    const struct
     {
-        const char* label;
-        const char* pszInitial; // constructor's initial folder
-        const char* pszRoot;    // constructor's root folder
-        const char* pszSelect;  // chosen in the browser, null: none
+        const char *label, *pszInitial, *pszRoot; // the constructor's folders
+        const char* pszSelect;                    // chosen in the browser, null: none
         int nButton;
-        int nResult;
         const char* pszPath; // GetPathName afterwards
     } rows[] = {
-        {"a drive's root comes back unchanged", "", "", "C:\\", IDOK, IDOK, "C:\\"},
-        {"a chosen folder gets one backslash", "", "", m_strSub, IDOK, IDOK, strSubSlash},
-        {"the initial folder is preselected", m_strSub, "", nullptr, IDOK, IDOK, strSubSlash},
-        {"a folder under the root folder", "", m_strBase, m_strSub, IDOK, IDOK, strSubSlash},
-        {"a bad root folder is ignored", "", "C:\\no such folder\\at all", m_strSub, IDOK, IDOK, strSubSlash},
-        {"Cancel leaves the path", "", "", m_strSub, IDCANCEL, IDCANCEL, "C:\\previous\\"},
-        {"Cancel after an initial folder too", m_strSub, "", nullptr, IDCANCEL, IDCANCEL, "C:\\previous\\"},
+        {"a drive's root comes back unchanged", "", "", "C:\\", IDOK, "C:\\"},
+        {"a chosen folder gets one backslash", "", "", g_strSub, IDOK, strSub},
+        {"the initial folder is preselected", g_strSub, "", nullptr, IDOK, strSub},
+        {"a folder under the root folder", "", g_strBase, g_strSub, IDOK, strSub},
+        {"a bad root folder is ignored", "", "C:\\no such folder\\at all", g_strSub, IDOK, strSub},
+        {"Cancel leaves the path", "", "", g_strSub, IDCANCEL, pszOld},
+        {"Cancel after an initial folder", g_strSub, "", nullptr, IDCANCEL, pszOld},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.label);
         CFolderDialog dlg(NULL, const_cast<char*>(""), "Pick a folder", 0, row.pszInitial, row.pszRoot);
-        dlg.m_strPath = "C:\\previous\\";
-        EXPECT_EQ(Browse(dlg, row.pszSelect, row.nButton), row.nResult);
-        EXPECT_STRCASEEQ(dlg.GetPathName(), row.pszPath);
+        dlg.m_strPath = pszOld;
+        EXPECT_EQ(Browse(dlg, row.pszSelect, row.nButton), row.nButton) << row.label;
+        EXPECT_STRCASEEQ(dlg.GetPathName(), row.pszPath) << row.label;
     }
 }
 
-// Counts the frees of the blocks it is told to watch, until the address is
-// handed out again.
-class CFreeSpy : public IMallocSpy
+// Counts the frees of watched blocks until their address is handed out again.
+struct CFreeSpy : IMallocSpy
 {
-public:
-    std::map<const void*, int> m_frees;
-    std::set<const void*> m_reused;
-
-    void Watch(const void* p) { m_frees[p] = 0; }
-    int Frees(const void* p) { return m_frees[p]; }
-
+    std::map<const void*, int> m_frees; // watched block -> frees
+    std::set<const void*> m_reused;     // watched blocks allocated again
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
     {
-        if (riid == IID_IUnknown || riid == IID_IMallocSpy) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        *ppv = (riid == IID_IUnknown || riid == IID_IMallocSpy) ? this : nullptr;
+        return *ppv ? S_OK : E_NOINTERFACE;
     }
     STDMETHODIMP_(ULONG) AddRef() override { return 2; }
     STDMETHODIMP_(ULONG) Release() override { return 1; }
@@ -149,16 +113,14 @@ public:
     }
     STDMETHODIMP_(void*) PreFree(void* p, BOOL) override
     {
-        std::map<const void*, int>::iterator it = m_frees.find(p);
-        if (it != m_frees.end() && !m_reused.count(p))
-            ++it->second;
+        if (m_frees.count(p) && !m_reused.count(p))
+            ++m_frees[p];
         return p;
     }
     STDMETHODIMP_(void) PostFree(BOOL) override {}
     STDMETHODIMP_(SIZE_T) PreRealloc(void* p, SIZE_T cb, void** ppNew, BOOL) override
     {
-        *ppNew = p;
-        return cb;
+        return *ppNew = p, cb;
     }
     STDMETHODIMP_(void*) PostRealloc(void* p, BOOL) override { return p; }
     STDMETHODIMP_(void*) PreGetSize(void* p, BOOL) override { return p; }
@@ -169,45 +131,31 @@ public:
     STDMETHODIMP_(void) PostHeapMinimize() override {}
 };
 
-CString PathOf(LPCITEMIDLIST pidl)
-{
-    char szPath[MAX_PATH] = "";
-    ::SHGetPathFromIDListA(pidl, szPath);
-    return szPath;
-}
-
 TEST_F(FolderDialogTest, TheRootItemListIsFreedOnceByItsLastOwner)
 {
     static CFreeSpy spy; // outlives a deferred revoke
     ASSERT_EQ(::CoRegisterMallocSpy(&spy), S_OK);
     {
-        CFolderDialog* pFirst = new CFolderDialog(NULL, const_cast<char*>(""), "", 0, "", m_strBase);
-        LPCITEMIDLIST pidlBase = pFirst->m_bi.pidlRoot;
-        ASSERT_NE(pidlBase, nullptr);
-        EXPECT_STRCASEEQ(PathOf(pidlBase), m_strBase);
-        spy.Watch(pidlBase);
-
-        CFolderDialog other(NULL, const_cast<char*>(""), "", 0, "", m_strSub);
-        LPCITEMIDLIST pidlSub = other.m_bi.pidlRoot;
-        ASSERT_NE(pidlSub, nullptr);
-        spy.Watch(pidlSub);
+        CFolderDialog* pFirst = new CFolderDialog(NULL, const_cast<char*>(""), "", 0, "", g_strBase);
+        CFolderDialog other(NULL, const_cast<char*>(""), "", 0, "", g_strSub);
+        LPCITEMIDLIST pidlBase = pFirst->m_bi.pidlRoot, pidlSub = other.m_bi.pidlRoot;
+        ASSERT_TRUE(pidlBase != nullptr && pidlSub != nullptr);
+        spy.m_frees[pidlBase] = spy.m_frees[pidlSub] = 0;
         {
             CFolderDialog copy(*pFirst);
-            other = copy; // other's own root has no other owner
-            EXPECT_EQ(spy.Frees(pidlSub), 1);
+            other = copy; // other's own root had no other owner
+            EXPECT_EQ(spy.m_frees[pidlSub], 1);
             other = other;
             delete pFirst;
             copy = other;
-            EXPECT_EQ(spy.Frees(pidlBase), 0) << "freed while copies still refer to it";
-            EXPECT_EQ(other.m_bi.pidlRoot, pidlBase);
         }
-        EXPECT_EQ(spy.Frees(pidlBase), 0);
-        EXPECT_STRCASEEQ(PathOf(other.m_bi.pidlRoot), m_strBase);
-        other.~CFolderDialog();
-        EXPECT_EQ(spy.Frees(pidlBase), 1);
-        new (&other) CFolderDialog; // no root: its destructor frees nothing
-        EXPECT_EQ(spy.Frees(pidlSub), 1);
+        EXPECT_EQ(spy.m_frees[pidlBase], 0) << "freed while an object still refers to it";
+        char szPath[MAX_PATH] = "";
+        EXPECT_TRUE(::SHGetPathFromIDListA(other.m_bi.pidlRoot, szPath));
+        EXPECT_STRCASEEQ(szPath, g_strBase);
     }
+    for (const auto& watched : spy.m_frees)
+        EXPECT_EQ(watched.second, 1) << "each root freed once";
     ::CoRevokeMallocSpy();
 }
 
