@@ -52,9 +52,10 @@ protected:
         g_strSub = g_strBase + "\\Chosen";
         ::CreateDirectoryA(g_strBase, NULL);
         ::CreateDirectoryA(g_strSub, NULL);
-        // Wine 8's browser fails the first selection of a folder in a process
-        // (its tree keeps the Desktop selected) and succeeds from then on;
-        // this browse takes that first one, so the cases check the dialog.
+        // Wine 8's browser fails the first selection of a folder the process
+        // has just made (its tree keeps the Desktop selected) and succeeds
+        // from then on; this browse takes that first one, so that the cases
+        // check the dialog.
         CFolderDialog warmUp;
         Browse(warmUp, g_strSub, IDCANCEL);
     }
