@@ -90,6 +90,15 @@ TEST(TextProgress, TheTextChangesColourExactlyAtTheBarEdge)
             EXPECT_NE(nInk100, nInk) << "150% is not clamped to 100%";
         }
     }
+    // A partial repaint: the memory DC's origin moves, the split stays put.
+    f.bar.SetPos(42);
+    f.Shoot();
+    const int nSplitInk = f.Count(kTextOverEmpty, 42, 100);
+    f.bar.InvalidateRect(CRect(45, 0, 100, 20), FALSE);
+    f.bar.UpdateWindow();
+    f.canvas.CopyFromWindow(f.bar.m_hWnd);
+    EXPECT_EQ(0, f.Count(kTextOverBar, 42, 100));
+    EXPECT_EQ(nSplitInk, f.Count(kTextOverEmpty, 42, 100));
     // Left alignment puts a space before the text.
     f.bar.SetTextAlign(DT_LEFT);
     f.bar.SetPos(0);
