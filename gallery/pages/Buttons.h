@@ -1,0 +1,23 @@
+// Resource ids of the "Buttons and bars" page (range 2600-2699).
+#pragma once
+
+#define IDD_PAGE_BUTTONS 2600
+#define IDC_BB_SAVE 2601
+#define IDC_BB_OPEN 2602
+#define IDC_BB_OK 2603
+#define IDC_BB_COLOURS 2604
+#define IDC_BB_DISABLED 2605
+#define IDC_BB_TRANSPARENT 2606
+#define IDC_BB_BAR_SOLID 2610
+#define IDC_BB_BAR_GRADIENT 2611
+#define IDC_BB_BAR_TEXT 2612
+#define IDC_BB_BAR_FULL 2613
+#define IDC_BB_BAR_BEYOND 2614
+#define IDC_BB_BAR_NOTEXT 2615
+#define IDC_BB_SCALE 2620
+#define IDC_BB_RAMP 2621
+#define IDI_BB_DISK 2630
+#define IDI_BB_DISK_GREY 2631
+#define IDI_BB_FOLDER 2632
+#define IDI_BB_FOLDER_GREY 2633
+#define IDS_BB_SAVE_TIP 2640
