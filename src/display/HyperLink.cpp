@@ -179,6 +179,10 @@ HBRUSH CHyperLink::CtlColor(CDC* pDC, UINT /*nCtlColor*/)
                 m_UnderlineFont.CreateFontIndirect(&lf);
             }
         }
+        // Windows' static selects its own font before asking for colours, so
+        // this selection is what it draws with.  Wine (8.0) selects the
+        // window's font after the colour message: there a link with a font
+        // of its own shows no underline; one without a font shows it.
         if (m_UnderlineFont.GetSafeHandle() != NULL)
             pDC->SelectObject(&m_UnderlineFont);
     }
