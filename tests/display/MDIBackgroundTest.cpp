@@ -51,31 +51,8 @@ private:
     HWND m_hClient;
 };
 
-// The bitmap resource written out as a .bmp file in the temporary folder.
-class CBitmapFile
-{
-public:
-    CBitmapFile()
-    {
-        char sz[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, sz);
-        m_path = sz + std::string("quillon-mdibg-") + std::to_string(::GetCurrentProcessId()) + ".bmp";
-        HRSRC hRes = ::FindResourceA(NULL, MAKEINTRESOURCEA(kBitmapId), (LPCSTR)RT_BITMAP);
-        const DWORD cb = ::SizeofResource(NULL, hRes);
-        const void* pBits = ::LockResource(::LoadResource(NULL, hRes));
-        BITMAPFILEHEADER fh = {0x4D42, (DWORD)sizeof fh + cb, 0, 0, (DWORD)sizeof fh + 40 + 4 * 4};
-        HANDLE h = ::CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-        DWORD dw;
-        ::WriteFile(h, &fh, sizeof fh, &dw, NULL);
-        ::WriteFile(h, pBits, cb, &dw, NULL);
-        ::CloseHandle(h);
-    }
-    ~CBitmapFile() { ::DeleteFileA(m_path.c_str()); }
-    const char* Path() const { return m_path.c_str(); }
-
-private:
-    std::string m_path;
-};
+// The bitmap of the resource, as a file in the source tree (Z: is the Unix root under Wine).
+const char kBitmapFile[] = QUILLON_TEST_BMP;
 
 struct Probe
 {
@@ -87,7 +64,6 @@ struct Probe
 
 TEST(MDIBackground, DisplayModesAtDecisivePoints)
 {
-    CBitmapFile file;
     struct Row
     {
         const char* label;
@@ -128,7 +104,7 @@ TEST(MDIBackground, DisplayModesAtDecisivePoints)
         bg.SetBkColor(kBk);
         bg.SetOrigin(10, 20, 0);
         if (row.bBitmap) {
-            ASSERT_TRUE(bg.SetBitmap(file.Path(), 0));
+            ASSERT_TRUE(bg.SetBitmap(kBitmapFile, 0));
         }
         bg.SetDisplayMode((CMDIBackground::DisplayModesEnum)row.nMode);
         CStaticsCanvas canvas(251, 120);
@@ -195,7 +171,6 @@ TEST(MDIBackground, ResourceBitmapsAndRepaints)
 
 TEST(MDIBackground, SettingsSavedAtDestructionAndRestoredAtSubclassing)
 {
-    CBitmapFile file;
     CWinApp* pApp = AfxGetApp();
     {
         CMdiFrame frame;
@@ -205,14 +180,14 @@ TEST(MDIBackground, SettingsSavedAtDestructionAndRestoredAtSubclassing)
         bg.SetDisplayMode(CMDIBackground::DM_ORIGIN);
         bg.SetBkColor(kBk);
         bg.SetOrigin(12, -7, 1);
-        ASSERT_TRUE(bg.SetBitmap(file.Path(), 0));
+        ASSERT_TRUE(bg.SetBitmap(kBitmapFile, 0));
         bg.SetBitmap(kBitmapId, 0); // a resource: the file name stays and is saved
-        EXPECT_STREQ(file.Path(), bg.GetFileName());
+        EXPECT_STREQ(kBitmapFile, bg.GetFileName());
         frame.Destroy();
     }
     EXPECT_EQ(3, (int)pApp->GetProfileInt("Main Background", "DisplayMode", -1));
     EXPECT_EQ((int)kBk, (int)pApp->GetProfileInt("Main Background", "BkColor", -1));
-    EXPECT_STREQ(file.Path(), pApp->GetProfileString("Main Background", "FileName"));
+    EXPECT_STREQ(kBitmapFile, pApp->GetProfileString("Main Background", "FileName"));
     EXPECT_EQ(12, (int)pApp->GetProfileInt("Main Background", "OriginX", 0));
     EXPECT_EQ(-7, (int)pApp->GetProfileInt("Main Background", "OriginY", 0));
 
@@ -223,7 +198,7 @@ TEST(MDIBackground, SettingsSavedAtDestructionAndRestoredAtSubclassing)
     EXPECT_EQ(CMDIBackground::DM_ORIGIN, bg.GetDisplayMode());
     EXPECT_EQ(kBk, bg.GetBkColor());
     EXPECT_EQ(CPoint(12, -7), bg.GetOrigin());
-    EXPECT_STREQ(file.Path(), bg.GetFileName());
+    EXPECT_STREQ(kBitmapFile, bg.GetFileName());
     EXPECT_EQ(CSize(100, 50), bg.GetImageSize());
     CStaticsCanvas canvas(251, 120);
     frame.Read(canvas);
