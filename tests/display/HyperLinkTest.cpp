@@ -40,7 +40,8 @@ public:
         m_dir = sz + std::string("quillon-links-") + std::to_string(::GetCurrentProcessId());
         ::CreateDirectoryA(m_dir.c_str(), NULL);
         LONG cb = MAX_PATH;
-        m_bHadHtm = ::RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", m_szOldHtm, &cb) == ERROR_SUCCESS;
+        m_bHadHtm = ::RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", m_szOldHtm, &cb) == ERROR_SUCCESS &&
+                    strcmp(m_szOldHtm, "QuillonTest.Page") != 0; // not the leftover of an aborted run
         Set("quillontest", "URL:Quillon test protocol");
         Set(".htm", "QuillonTest.Page");
     }
