@@ -71,31 +71,20 @@ TEST(MDIBackground, DisplayModesAtDecisivePoints)
         bool bBitmap;
         std::vector<Probe> probes;
     };
+    // clang-format off
     const Row rows[] = {
         {"no bitmap", CMDIBackground::DM_CENTER, false, {{0, 0, kBk}, {125, 60, kBk}, {250, 119, kBk}}},
-        {"tile: seams and the cut last row and column",
-         CMDIBackground::DM_TILE,
-         true,
-         {{0, 0, kRed},
-          {99, 49, kYellow},
-          {100, 0, kRed},
-          {100, 50, kRed},
-          {199, 99, kYellow},
-          {250, 119, kGreen}}},
-        {"centre at (75, 35)",
-         CMDIBackground::DM_CENTER,
-         true,
+        {"tile: seams and the cut last row and column", CMDIBackground::DM_TILE, true,
+         {{0, 0, kRed}, {99, 49, kYellow}, {100, 0, kRed}, {100, 50, kRed}, {199, 99, kYellow}, {250, 119, kGreen}}},
+        {"centre at (75, 35)", CMDIBackground::DM_CENTER, true,
          {{74, 35, kBk}, {75, 34, kBk}, {75, 35, kRed}, {174, 84, kYellow}, {175, 84, kBk}, {174, 85, kBk}}},
-        {"stretched corners",
-         CMDIBackground::DM_STRETCH,
-         true,
+        {"stretched corners", CMDIBackground::DM_STRETCH, true,
          {{0, 0, kRed}, {250, 0, kGreen}, {0, 119, kBlue}, {250, 119, kYellow}}},
-        {"origin at (10, 20)",
-         CMDIBackground::DM_ORIGIN,
-         true,
+        {"origin at (10, 20)", CMDIBackground::DM_ORIGIN, true,
          {{9, 20, kBk}, {10, 19, kBk}, {10, 20, kRed}, {109, 69, kYellow}, {110, 69, kBk}, {250, 119, kBk}}},
         {"unknown mode: background colour only", 7, true, {{0, 0, kBk}, {100, 50, kBk}, {250, 119, kBk}}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         CMdiFrame frame;
