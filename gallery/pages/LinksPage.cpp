@@ -64,4 +64,4 @@ private:
 
 } // namespace
 
-GALLERY_PAGE(CLinksPage, "Links", 36);
+GALLERY_PAGE(CLinksPage, "Links", 90);
