@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the gallery. With a DISPLAY (and no --screenshots) it opens the window
 # through Wine's X11 driver, in a prefix of its own; otherwise it renders every
-# page to a PNG in DIR (default build/gallery) and prints each path.
+# page to a PNG in DIR (default build/gallery) and prints each path, and then
+# the MDI sample's frame in each background mode (DIR/mdi-<mode>.png).
 # Usage: gallery.sh BUILD_DIR [--screenshots [DIR]]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,10 +27,16 @@ dir=$(cd "$dir" && pwd)
 # Wine maps the Unix root to drive Z:, so the path needs no winepath (which
 # would otherwise look at ~/.wine).
 windir="Z:$(printf '%s' "$dir" | tr '/' '\\')"
-"$here/wine-run.sh" --prefix "$build/wineprefix" "$exe" --screenshots "$windir" | tr -d '\r' |
-    while IFS= read -r line; do
+unixpaths() {
+    tr -d '\r' | while IFS= read -r line; do
         case "$line" in
             Z:*) printf '%s\n' "$line" | cut -c3- | tr '\\' '/' ;;
             *) printf '%s\n' "$line" ;;
         esac
     done
+}
+"$here/wine-run.sh" --prefix "$build/wineprefix" "$exe" --screenshots "$windir" | unixpaths
+mdi="$build/bin/mdi_sample.exe"
+if [ -f "$mdi" ]; then
+    "$here/wine-run.sh" --prefix "$build/wineprefix" "$mdi" --screenshots "$windir" | unixpaths
+fi

@@ -1,0 +1,17 @@
+// Resource ids of the "Links" page (range 2900-2999).
+#pragma once
+
+#define IDD_PAGE_LINKS 2900
+#define IDC_LK_UNVISITED 2901
+#define IDC_LK_MAIL 2902
+#define IDC_LK_VISITED 2903
+#define IDC_LK_COLOURS 2904
+#define IDC_LK_PLAIN 2905
+#define IDC_LK_LEFT 2910
+#define IDC_LK_CENTRED 2911
+#define IDC_LK_RIGHT 2912
+#define IDC_LK_FIXED 2913
+#define IDC_LK_FRAME_LEFT 2920
+#define IDC_LK_FRAME_CENTRED 2921
+#define IDC_LK_FRAME_RIGHT 2922
+#define IDC_LK_FRAME_FIXED 2923
