@@ -66,6 +66,7 @@ void CGUITools::ParseRichEdit(CRichEditCtrl& richEdit)
     CHARFORMAT2 cf;
     richEdit.GetSelectionCharFormat(cf);
     cf.dwEffects = CFE_PROTECTED;
+    cf.wWeight = FW_NORMAL; // the weight goes with the bold effect (see below)
     cf.crTextColor = RGB(0, 0, 0);
     cf.crBackColor = RGB(255, 255, 255);
     richEdit.SetSelectionCharFormat(cf);
@@ -100,6 +101,12 @@ void CGUITools::ParseRichEditFlag(CRichEditCtrl& richEdit, enum_re_flag flag)
         richEdit.GetSelectionCharFormat(cf);
         if (kind.dwEffect != 0) {
             cf.dwEffects |= kind.dwEffect;
+            // A CHARFORMAT2 carries the weight beside the bold effect, and a
+            // uniform range has both in its mask. Windows' rich edit keeps the
+            // two in step; Wine's draws the weight when both are given, so the
+            // weight is set to match or bold would not show there.
+            if (kind.dwEffect == CFE_BOLD)
+                cf.wWeight = FW_BOLD;
         } else {
             cf.dwEffects &= ~CFE_AUTOCOLOR;
             cf.crTextColor = kind.crText;

@@ -117,6 +117,8 @@ TEST_F(GUIToolsTest, ParseRichEditFormatsTaggedSpansAndRemovesTheTags)
             EXPECT_EQ(uniform, cf.dwMask & uniform);
             EXPECT_EQ(span.effects | CFE_PROTECTED, cf.dwEffects & kEffects);
             EXPECT_EQ(span.color, cf.crTextColor);
+            EXPECT_EQ((span.effects & CFE_BOLD) ? FW_BOLD : FW_NORMAL, cf.wWeight)
+                << "bold must show as bold";
         }
     }
 }
