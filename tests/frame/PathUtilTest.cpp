@@ -53,6 +53,12 @@ TEST(PathUtilTest, SplitJoinAndReplaceOverTheTable)
         JoinPath(joined, &drive, &dir, &fname, &ext);
         EXPECT_STREQ(row.path, joined);
 
+        CString dirOnly, joinedSome("left over");
+        SplitPath(row.path, NULL, &dirOnly, NULL, NULL);
+        EXPECT_STREQ(row.dir, dirOnly);
+        JoinPath(joinedSome, &drive, NULL, &fname, NULL);
+        EXPECT_STREQ(CString(row.drive) + row.fname, joinedSome);
+
         CString replaced(row.path);
         ReplaceExtension(replaced, ".ini");
         EXPECT_STREQ(row.withIni, replaced);
@@ -65,17 +71,6 @@ TEST(PathUtilTest, SplitJoinAndReplaceOverTheTable)
         EXPECT_STREQ(crtExt, ext);
 #endif
     }
-}
-
-TEST(PathUtilTest, AbsentPiecesAreNeitherReturnedNorJoined)
-{
-    CString dir;
-    SplitPath("D:\\a\\b.c", NULL, &dir, NULL, NULL);
-    EXPECT_STREQ("\\a\\", dir);
-    const CString drive("D:"), fname("b");
-    CString joined("old");
-    JoinPath(joined, &drive, NULL, &fname, NULL);
-    EXPECT_STREQ("D:b", joined);
 }
 
 } // namespace

@@ -1,14 +1,8 @@
-// quillon_apphost.exe: a host program whose application object derives from
-// CWinAppExt, started by AppBaseTest (and, through the shell, by itself).
-//
-// Command line:
-//   /write   writes the setting "Host"/"Setting" = "written", exits 0
-//   /reset   expects that setting (else exits 2), calls
-//            ResetToFactory(true, false) and exits: ExitInstance restarts
-//            the program with "/rtfd"
-//   other    (the restarted instance): reads the setting into "Seen"
-//            (default "default"), writes the default back, the command line
-//            into "CmdLine" and, last, its process id into "Pid"
+// quillon_apphost.exe: a host program on CWinAppExt, started by AppBaseTest
+// and, through the shell, by itself.  "/write" stores a setting; "/reset"
+// checks it (else exit code 2) and asks for the reset, so it restarts at
+// exit; any other command line (the restarted "/rtfd" instance) records what
+// it read, writes its default, its command line and, last, its process id.
 #include <WinAppExt.h>
 
 #include <cstring>
@@ -19,7 +13,24 @@ class CAppHost : public CWinAppExt
 {
 public:
     CAppHost() : CWinAppExt("Quillon App Host") {}
-    BOOL InitInstance() override;
+    BOOL InitInstance() override
+    {
+        CWinAppExt::InitInstance();
+        const char* pszCmd = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
+        const CString strSetting = GetProfileString("Host", "Setting", "default");
+        if (std::strstr(pszCmd, "/write") != nullptr) {
+            WriteProfileString("Host", "Setting", "written");
+        } else if (std::strstr(pszCmd, "/reset") != nullptr) {
+            m_nExitCode = strSetting == "written" ? 0 : 2;
+            ResetToFactory(m_nExitCode == 0, false);
+        } else {
+            WriteProfileString("Host", "Seen", strSetting);
+            WriteProfileString("Host", "Setting", "default");
+            WriteProfileString("Host", "CmdLine", pszCmd);
+            WriteProfileInt("Host", "Pid", static_cast<int>(::GetCurrentProcessId()));
+        }
+        return TRUE; // no main window: the loop ends at once, ExitInstance runs
+    }
     int ExitInstance() override
     {
         const int nCode = CWinAppExt::ExitInstance();
@@ -31,26 +42,5 @@ private:
 };
 
 CAppHost theApp;
-
-BOOL CAppHost::InitInstance()
-{
-    CWinAppExt::InitInstance();
-    const char* pszCmd = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
-    const CString strSetting = GetProfileString("Host", "Setting", "default");
-    if (std::strstr(pszCmd, "/write") != nullptr) {
-        WriteProfileString("Host", "Setting", "written");
-    } else if (std::strstr(pszCmd, "/reset") != nullptr) {
-        if (strSetting != "written")
-            m_nExitCode = 2;
-        else
-            ResetToFactory(true, false);
-    } else {
-        WriteProfileString("Host", "Seen", strSetting);
-        WriteProfileString("Host", "Setting", "default");
-        WriteProfileString("Host", "CmdLine", pszCmd);
-        WriteProfileInt("Host", "Pid", static_cast<int>(::GetCurrentProcessId()));
-    }
-    return TRUE; // no main window: the loop ends at once and ExitInstance runs
-}
 
 } // namespace
