@@ -26,7 +26,10 @@
 //
 // The tools work on the control's current text with selections, so the
 // caret and selection move: ParseRichEdit ends with the whole text selected.
-// Undo is not recorded for the removed tags.
+// Undo is not recorded for the removed tags.  A control that refuses to
+// remove a pair's tags (a read-only control on some platforms, a parent that
+// answers EN_PROTECTED: the reset makes all text protected) ends that kind
+// there, with the tags left in, instead of finding the same pair forever.
 class AFX_EXT_CLASS CGUITools
 {
     // Construction

@@ -10,9 +10,8 @@
 // constructor in field order.  The shell folders are asked for with
 // CSIDL_FLAG_CREATE, so a missing base folder is created; the shell returns
 // them without a trailing backslash and the company component supplies one
-// on both sides.  A shell folder that cannot be had is left as the company
-// component alone (a relative path), which makes later file work fail rather
-// than land somewhere unexpected.
+// on both sides.  A shell folder that cannot be had leaves the field as the
+// company component alone, a path from the root of the current drive.
 //
 // The application component is the executable's base name and a backslash.
 // A base name longer than the 64-character buffer holds with that backslash

@@ -113,8 +113,15 @@ void CGUITools::ParseRichEditFlag(CRichEditCtrl& richEdit, enum_re_flag flag)
         }
         richEdit.SetSelectionCharFormat(cf);
         // Closing tag first, so the opening tag's position still holds.
+        const long nLength = richEdit.GetTextLength();
         RemoveRange(richEdit, nClose, nClose + nCloseLen);
         RemoveRange(richEdit, nOpen, nOpen + nOpenLen);
+        // A control that refuses the removal (read-only, or a parent that
+        // answers EN_PROTECTED) would find the same pair forever: stop.
+        if (richEdit.GetTextLength() >= nLength) {
+            richEdit.SetSel(0, 0);
+            return;
+        }
     }
 }
 

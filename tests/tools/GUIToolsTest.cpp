@@ -81,6 +81,7 @@ TEST(GUIToolsTest, ParseRichEditFormatsTaggedSpansAndRemovesTheTags)
                 << "bold must show, at " << i;
         }
     }
+    parent.DestroyWindow();
 }
 
 TEST(GUIToolsTest, AddStringStyleWrapsInTheKindsTags)
