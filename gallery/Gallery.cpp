@@ -5,6 +5,8 @@
 #include "PngWriter.h"
 #include "resource.h"
 
+#include <WinAppExt.h>
+
 #include <commctrl.h>
 #include <cstdio>
 #include <vector>
@@ -140,9 +142,12 @@ void CGalleryDlg::PostNcDestroy()
     CDialog::PostNcDestroy();
 }
 
-class CGalleryApp : public CWinApp
+// The gallery keeps its settings (and the position controls' notation) in
+// its own profile file: Documents\Quillon Voruvuz, Inc\gallery\gallery.ini.
+class CGalleryApp : public CWinAppExt
 {
 public:
+    CGalleryApp() : CWinAppExt(nullptr) {} // title from the string table
     BOOL InitInstance() override;
     int ExitInstance() override;
 
@@ -155,6 +160,7 @@ CGalleryApp theApp;
 
 BOOL CGalleryApp::InitInstance()
 {
+    CWinAppExt::InitInstance(); // "/rtfd": factory settings before anything reads one
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&icc);
     AfxInitRichEdit2(); // pages' templates hold "RichEdit20A" items
@@ -184,7 +190,7 @@ BOOL CGalleryApp::InitInstance()
 
 int CGalleryApp::ExitInstance()
 {
-    CWinApp::ExitInstance();
+    CWinAppExt::ExitInstance();
     return m_nExitCode;
 }
 

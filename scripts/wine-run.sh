@@ -28,6 +28,22 @@ export WINEARCH=win64
 # No Mono or Gecko: there is no network, and nothing here needs them.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=;winemenubuilder.exe=}"
 
+# Wine links the prefix user's Documents, Desktop, Music, ... to the home
+# folder. Those links become real folders inside the prefix, so nothing a test
+# or the gallery writes there leaves the build tree. Checked on every run
+# (cheap): a prefix made before this rule, or one Wine updates, may carry the
+# links again. A marker file keeps each folder non-empty, so that Wine's
+# prefix update leaves it a folder instead of linking it again.
+own_user_folders() {
+    for link in "$prefix"/drive_c/users/*/*; do
+        [ -L "$link" ] || continue
+        case "$(readlink -f "$link")" in
+            "$prefix"/*) continue ;;
+        esac
+        rm -f "$link" && mkdir -p "$link" && : >"$link/.quillon-keep"
+    done
+}
+
 # First use: create the prefix once, under a lock so parallel tests wait for it.
 if [ ! -f "$prefix/.quillon-ready" ]; then
     (
@@ -45,5 +61,9 @@ if [ ! -f "$prefix/.quillon-ready" ]; then
         fi
     ) 9>"$prefix/.lock"
 fi
+(
+    flock 9
+    own_user_folders
+) 9>"$prefix/.lock"
 
 exec wine "$@"

@@ -52,11 +52,20 @@ public:
     {
         return (COLORREF)SendMessage(EM_SETBKGNDCOLOR, bSysColor, cr);
     }
+    // Character formats; each sets cbSize.  The CHARFORMAT2 forms carry the
+    // rich edit 2.0 attributes (background colour, weight, ...).  A format
+    // read from a selection has in dwMask only the attributes that are
+    // uniform over it; written back, the other attributes stay as they are.
     DWORD GetDefaultCharFormat(CHARFORMAT& cf) const;
+    DWORD GetDefaultCharFormat(CHARFORMAT2& cf) const;
     DWORD GetSelectionCharFormat(CHARFORMAT& cf) const;
+    DWORD GetSelectionCharFormat(CHARFORMAT2& cf) const;
     BOOL SetDefaultCharFormat(CHARFORMAT& cf);
+    BOOL SetDefaultCharFormat(CHARFORMAT2& cf);
     BOOL SetSelectionCharFormat(CHARFORMAT& cf);
+    BOOL SetSelectionCharFormat(CHARFORMAT2& cf);
     BOOL SetWordCharFormat(CHARFORMAT& cf);
+    BOOL SetWordCharFormat(CHARFORMAT2& cf);
     DWORD GetParaFormat(PARAFORMAT& pf) const;
     BOOL SetParaFormat(PARAFORMAT& pf);
     long GetEventMask() const { return (long)SendMessage(EM_GETEVENTMASK, 0, 0); }

@@ -68,9 +68,21 @@ DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMAT& cf) const
     return (DWORD)SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
 }
 
+DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMAT2& cf) const
+{
+    cf.cbSize = sizeof(CHARFORMAT2);
+    return (DWORD)SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+}
+
 DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT& cf) const
 {
     cf.cbSize = sizeof(CHARFORMAT);
+    return (DWORD)SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+}
+
+DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT2& cf) const
+{
+    cf.cbSize = sizeof(CHARFORMAT2);
     return (DWORD)SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
 }
 
@@ -80,15 +92,33 @@ BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMAT& cf)
     return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
 }
 
+BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMAT2& cf)
+{
+    cf.cbSize = sizeof(CHARFORMAT2);
+    return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+}
+
 BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT& cf)
 {
     cf.cbSize = sizeof(CHARFORMAT);
     return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
 }
 
+BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT2& cf)
+{
+    cf.cbSize = sizeof(CHARFORMAT2);
+    return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+}
+
 BOOL CRichEditCtrl::SetWordCharFormat(CHARFORMAT& cf)
 {
     cf.cbSize = sizeof(CHARFORMAT);
+    return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, (LPARAM)&cf);
+}
+
+BOOL CRichEditCtrl::SetWordCharFormat(CHARFORMAT2& cf)
+{
+    cf.cbSize = sizeof(CHARFORMAT2);
     return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, (LPARAM)&cf);
 }
 

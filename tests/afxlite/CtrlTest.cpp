@@ -69,6 +69,41 @@ TEST_F(CtrlTest, RichEditSelectionBeyondSixteenBits)
     rich.DestroyWindow();
 }
 
+// The CHARFORMAT2 forms must size the structure as CHARFORMAT2, or the
+// control ignores the 2.0 attributes (the background colour here).
+TEST_F(CtrlTest, RichEditCharFormat2ReachesTheSecondVersionAttributes)
+{
+    CRichEditCtrl rich;
+    ASSERT_TRUE(rich.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 200, 80), &m_parent, 1));
+    rich.SetWindowText("abcdef");
+    rich.SetSel(0L, 3L);
+    CHARFORMAT2 cf = {};
+    cf.dwMask = CFM_BACKCOLOR | CFM_COLOR;
+    cf.crBackColor = RGB(1, 2, 3);
+    cf.crTextColor = RGB(200, 0, 0);
+    EXPECT_TRUE(rich.SetSelectionCharFormat(cf));
+
+    CHARFORMAT2 got = {};
+    rich.SetSel(0L, 2L);
+    rich.GetSelectionCharFormat(got);
+    EXPECT_EQ(sizeof(CHARFORMAT2), got.cbSize);
+    EXPECT_EQ(RGB(1, 2, 3), got.crBackColor);
+    EXPECT_TRUE(got.dwMask & CFM_BACKCOLOR);
+    // Over both colours the colour is not uniform: its mask bit is clear.
+    rich.SetSel(2L, 5L);
+    rich.GetSelectionCharFormat(got);
+    EXPECT_FALSE(got.dwMask & CFM_COLOR);
+
+    CHARFORMAT2 def = {};
+    def.dwMask = CFM_BACKCOLOR;
+    def.crBackColor = RGB(4, 5, 6);
+    EXPECT_TRUE(rich.SetDefaultCharFormat(def));
+    CHARFORMAT2 gotDef = {};
+    rich.GetDefaultCharFormat(gotDef);
+    EXPECT_EQ(RGB(4, 5, 6), gotDef.crBackColor);
+    rich.DestroyWindow();
+}
+
 TEST_F(CtrlTest, TreeItemsAndNavigation)
 {
     CTreeCtrl tree;

@@ -92,6 +92,28 @@ TEST(ProfileTest, DefaultProfileIsExeNameDotIni)
     EXPECT_STREQ("Default Names", app.m_pszAppName);
 }
 
+// An application class that sets its own profile name in its constructor
+// (before start-up) keeps it: SetCurrentHandles fills in only a missing one,
+// and the profile calls use that file.
+TEST(ProfileTest, ProfileNameSetBeforeStartUpIsKept)
+{
+    char dir[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, dir);
+    const std::string ini =
+        std::string(dir) + "afxlite-own-profile-" + std::to_string(::GetCurrentProcessId()) + ".ini";
+    {
+        CWinApp app("Own Profile");
+        free(const_cast<char*>(app.m_pszProfileName));
+        app.m_pszProfileName = _strdup(ini.c_str());
+        const char* pOwn = app.m_pszProfileName;
+        app.SetCurrentHandles();
+        EXPECT_EQ(pOwn, app.m_pszProfileName);
+        EXPECT_TRUE(app.WriteProfileInt("Own", "Value", 42));
+        EXPECT_EQ(42u, ::GetPrivateProfileIntA("Own", "Value", 0, ini.c_str()));
+    }
+    ::DeleteFileA(ini.c_str());
+}
+
 // A registry profile under a company key unique to this process, removed
 // again by the fixture.
 class RegistryProfileTest : public testing::Test
