@@ -690,10 +690,10 @@ public:
     {
         ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
     }
-    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr)
-    {
-        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
-    }
+    // As MFC: the platform scrolls nothing in a hidden window, so with no
+    // scroll or clip rectangle the children of a hidden window are moved by
+    // (xAmount, yAmount) directly; a visible one goes to ::ScrollWindow.
+    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);
     int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
                        LPRECT lpRectUpdate, UINT flags);
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE)

@@ -810,6 +810,25 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
                           prgnUpdate != nullptr ? (HRGN)prgnUpdate->GetSafeHandle() : nullptr, flags);
 }
 
+void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
+{
+    ASSERT_MSG(::IsWindow(m_hWnd), "CWnd::ScrollWindow: no window");
+    if (::IsWindowVisible(m_hWnd) || lpRect != nullptr || lpClipRect != nullptr) {
+        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+        return;
+    }
+    // A hidden window: the platform returns without moving the children, which
+    // would leave them out of step with a scroll position kept by the caller.
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        CRect rc;
+        ::GetWindowRect(hChild, &rc);
+        ScreenToClient(&rc);
+        ::SetWindowPos(hChild, NULL, rc.left + xAmount, rc.top + yAmount, 0, 0,
+                       SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+}
+
 int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
                          LPRECT lpRectUpdate, UINT flags)
 {

@@ -58,6 +58,33 @@ TEST_F(WndTest, ModifyStyleReportsChangeAndAsksForFrameRecalculation)
     child.DestroyWindow();
 }
 
+TEST_F(WndTest, ScrollWindowMovesChildrenOfVisibleAndHiddenWindows)
+{
+    for (bool bVisible : {true, false}) {
+        m_parent.ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
+        CWnd a, b;
+        ASSERT_TRUE(a.Create(nullptr, "a", WS_VISIBLE, CRect(30, 40, 130, 90), &m_parent, 1));
+        ASSERT_TRUE(b.Create(nullptr, "b", 0, CRect(200, 10, 210, 20), &m_parent, 2));
+        const CRect rcExpected[2] = {CRect(14, 12, 114, 62), CRect(184, -18, 194, -8)};
+        const CRect rcStart[2] = {CRect(30, 40, 130, 90), CRect(200, 10, 210, 20)};
+        for (int step = 0; step < 2; ++step) {
+            const int nSign = step == 0 ? 1 : -1;
+            m_parent.ScrollWindow(-16 * nSign, -28 * nSign);
+            const CRect* rcWant = step == 0 ? rcExpected : rcStart;
+            CWnd* children[2] = {&a, &b};
+            for (int i = 0; i < 2; ++i) {
+                CRect rc;
+                children[i]->GetWindowRect(&rc);
+                m_parent.ScreenToClient(&rc);
+                EXPECT_EQ(rcWant[i], rc)
+                    << (bVisible ? "visible" : "hidden") << " parent, child " << i << ", step " << step;
+            }
+        }
+        a.DestroyWindow();
+        b.DestroyWindow();
+    }
+}
+
 TEST_F(WndTest, DialogItemHelpers)
 {
     HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 80, 20, m_parent.m_hWnd, (HMENU)10,
