@@ -12,6 +12,7 @@ set(QUILLON_CORE_SOURCES
   src/masked/MaskData.cpp
   src/masked/MaskModel.cpp
   src/position/PosFormat.cpp
+  src/slider/SliderGeometry.cpp
 )
 # Tests of the cores: compiled into the subsystem's Wine test executable and
 # into a native test executable of the same name.
@@ -23,6 +24,7 @@ set(QUILLON_CORE_TESTS
   tests/masked/MaskModelTest.cpp
   tests/masked/MaskModelPropertyTest.cpp
   tests/position/PosFormatTest.cpp
+  tests/slider/SliderGeometryTest.cpp
 )
 # libFuzzer targets (LLVMFuzzerTestOneInput) over the cores.
 set(QUILLON_CORE_FUZZERS
