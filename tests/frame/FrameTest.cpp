@@ -27,6 +27,7 @@ const ClassRow kClasses[] = {
     {"CFontStatic", "CStatic", false},  {"CColorStatic", "CFontStatic", false},
     {"CMaskedEdit", "CEdit", false},    {"CMaskedRichEdit", "CRichEditCtrl", false},
     {"CRestrictedEdit", "CEdit", true}, {"CMaskData", "CObject", true},
+    {"CCursorTip", "CWnd", false},
 };
 
 HMODULE Quillon()
