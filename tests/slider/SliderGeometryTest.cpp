@@ -182,6 +182,10 @@ const ScriptRow kScripts[] = {
     {"left click right of the selection", 0, 6, 7, "L 150,20", 6, 8, "c"},
     {"right click there cannot empty it", 0, 6, 7, "R 150,20", 6, 7, ""},
     {"left click just left of the min thumb", 0, 2, 5, "L 39,20", 1, 5, "c"},
+    {"click on the max thumb's far edge is no step", 0, 2, 5, "L 106,20", 2, 5, ""},
+    {"min thumb to the range start", 0, 2, 5, "m 45,20 L 45,20 m 0,20 m -20,20 u", 0, 5, "1dce"},
+    {"hover into a disabled thumb drops the zone", kNoMin, 2, 5, "m 60,20 m 40,20 L 40,20 m 80,20 u", 2, 5,
+     "33"},
     {"left drag of the body stops at the end", 0, 2, 4,
      "m 60,20 L 60,20 m 78,20 m 96,20 m 114,20 m 132,20 m 150,20 m 168,20 m 186,20 m 204,20 u", 8, 10,
      "3dcccccce"},
@@ -202,6 +206,7 @@ const ScriptRow kScripts[] = {
      6, "2dce"},
     {"vertical: click above steps the min", kVert, 2, 5, "L 20,20", 1, 5, "c"},
     {"vertical: click below steps the max", kVert, 2, 5, "R 20,150", 2, 4, "c"},
+    {"vertical: the channel's bottom edge is no step", kVert, 2, 5, "L 20,190", 2, 5, ""},
     {"vertical bottom-up: click above steps the max", kNoReverse | kVert, 2, 5, "L 20,20", 2, 6, "c"},
     {"vertical bottom-up: click below steps the min", kNoReverse | kVert, 2, 5, "L 20,170", 1, 5, "c"},
     {"empty range takes no mouse change", kOffRange, 5, 5, "m 60,20 L 60,20 m 90,20 u L 20,20 D", 5, 5, ""},
@@ -345,6 +350,7 @@ TEST(SliderGeometryTest, RandomMouseKeepsInvariants)
             ASSERT_TRUE(op == 9 || bChanged == ((bits & CSC_EVT_CHANGED) != 0)) << where();
             ASSERT_FALSE((bits & CSC_EVT_CHANGED) && (bits & CSC_EVT_DRAG_START)) << where();
             ASSERT_EQ(bWasDragging && op == 8, (bits & CSC_EVT_DRAG_END) != 0) << where();
+            ASSERT_FALSE((bits & CSC_EVT_DRAG_END) && s.m_bRightDrag) << where();
             const bool abilities[4] = {false, s.m_bResizeMinEnabled, s.m_bResizeMaxEnabled, s.m_bMoveEnabled};
             ASSERT_TRUE(s.m_nDragMode == 0 || (s.m_nDragMode == s.m_nHoverZone && abilities[s.m_nDragMode]))
                 << where() << ": drag of zone " << s.m_nDragMode;
