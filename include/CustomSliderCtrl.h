@@ -33,8 +33,8 @@
 //    minimum at the top for drawing and for the mouse alike, whichever
 //    thumbs are enabled.
 //  - A range whose max - min is 0 or negative has no scale: nothing is
-//    divided by zero, no selection is drawn, and the mouse changes nothing
-//    (no zone, no step, no drag, no double click).
+//    divided by zero, no selection and no thumb is drawn, and the mouse
+//    changes nothing (no zone, no step, no drag, no double click).
 //  - The layout is computed at attachment as well as by every paint, so
 //    the mouse works before the first paint.
 //  - Setters called before attachment only store; they repaint nothing.
