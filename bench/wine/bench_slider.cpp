@@ -93,6 +93,7 @@ int main()
         const double paintSlider = MicrosPer([&](long) { Paint(slider.m_hWnd); });
 
         // Trackbar: press on its thumb, then move it one unit back and forth.
+        ::SendMessageA(hTrack, TBM_SETPOS, TRUE, 5);
         RECT rcThumb;
         ::SendMessageA(hTrack, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&rcThumb));
         const int tx = (rcThumb.left + rcThumb.right) / 2, ty = (rcThumb.top + rcThumb.bottom) / 2;
@@ -100,8 +101,15 @@ int main()
         ::SendMessageA(hTrack, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&rcChannel));
         const int unit = (rcChannel.right - rcChannel.left) / 10;
         ::SendMessageA(hTrack, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tx, ty));
+        ::SendMessageA(hTrack, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(tx + unit, ty));
+        const LRESULT nMoved = ::SendMessageA(hTrack, TBM_GETPOS, 0, 0);
         const double dragTrack = MicrosPer([&](long i) { Step(hTrack, i, tx, tx + unit, ty); });
         ::SendMessageA(hTrack, WM_LBUTTONUP, 0, MAKELPARAM(tx, ty));
+        if (nMoved == 5) {
+            std::fprintf(stderr, "bench_slider: the trackbar's thumb did not follow the drag (%ld)\n",
+                         static_cast<long>(nMoved));
+            return 2;
+        }
 
         // Slider: hover the max thumb, press, move it one unit back and forth.
         slider.SetSel(2, 5);
