@@ -35,8 +35,9 @@
 //  - A range whose max - min is 0 or negative has no scale: nothing is
 //    divided by zero, no selection and no thumb is drawn, and the mouse
 //    changes nothing (no zone, no step, no drag, no double click).
-//  - The layout is computed at attachment as well as by every paint, so
-//    the mouse works before the first paint.
+//  - The layout is computed at attachment, by every paint and before every
+//    button down and move, so the mouse works before the first paint and
+//    never tests stale rectangles (say, after SetRange, whose repaint waits).
 //  - Setters called before attachment only store; they repaint nothing.
 //  - Range labels of a vertical slider both sit inside the channel and read
 //    upwards: the lower one starts 2 pixels above the bottom, the upper one
@@ -136,7 +137,8 @@ protected:
     LOGFONTA m_LogFont;           // read back from m_Font; zero before attachment
 
 private:
-    // The layout for the current client area and overlay (also on attachment).
+    // The layout for the current client area and overlay (also on attachment
+    // and before mouse events).
     CRect Layout(const CString& strOverlay);
     // Repaints now (invalidate with erase, update); nothing before attachment.
     void RepaintNow();

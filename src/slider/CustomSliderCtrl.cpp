@@ -226,18 +226,21 @@ unsigned long CCustomSliderCtrl::GetBackgroundColor()
 
 void CCustomSliderCtrl::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
+    Layout(SliderOverlayText(*this));
     Apply(SliderButtonDown(*this, point, false));
     Default();
 }
 
 void CCustomSliderCtrl::OnRButtonDown(UINT /*nFlags*/, CPoint point)
 {
+    Layout(SliderOverlayText(*this));
     Apply(SliderButtonDown(*this, point, true));
     Default();
 }
 
 void CCustomSliderCtrl::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
+    Layout(SliderOverlayText(*this)); // what the next paint will show, even if it is still pending
     Apply(SliderMouseMove(*this, point));
     Default();
 }

@@ -178,6 +178,13 @@ TEST_F(CustomSliderTest, MessageNamesCursorsAndClipping)
     Play(h, "U");
     ::GetClipCursor(&rcClip);
     EXPECT_FALSE(rcClip == rcScreen);
+
+    // Hit-testing follows SetRange at once, though its repaint is still pending:
+    // 2..5 of 0..20 puts the max thumb at 53..61, in the old body.
+    h.SetRange(0, 20);
+    h.SendMessage(WM_MOUSEMOVE, 0, Pt(57, 20));
+    h.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(h.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::LoadCursorA(NULL, IDC_SIZEWE), ::GetCursor());
 }
 
 // What the slider painted, read back from its window.
