@@ -13,6 +13,7 @@ set(QUILLON_CORE_SOURCES
   src/masked/MaskModel.cpp
   src/position/PosFormat.cpp
   src/frame/PathUtil.cpp
+  src/slider/SliderGeometry.cpp
 )
 # Tests of the cores: compiled into the subsystem's Wine test executable and
 # into a native test executable of the same name.
@@ -25,6 +26,7 @@ set(QUILLON_CORE_TESTS
   tests/masked/MaskModelPropertyTest.cpp
   tests/position/PosFormatTest.cpp
   tests/frame/PathUtilTest.cpp
+  tests/slider/SliderGeometryTest.cpp
 )
 # libFuzzer targets (LLVMFuzzerTestOneInput) over the cores.
 set(QUILLON_CORE_FUZZERS

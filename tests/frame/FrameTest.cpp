@@ -28,6 +28,7 @@ const ClassRow kClasses[] = {
     {"CMaskedEdit", "CEdit", false},    {"CMaskedRichEdit", "CRichEditCtrl", false},
     {"CRestrictedEdit", "CEdit", true}, {"CMaskData", "CObject", true},
     {"CSizingToolBar", "CToolBar", false},
+    {"CCursorTip", "CWnd", false},
 };
 
 HMODULE Quillon()
