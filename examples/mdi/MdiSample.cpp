@@ -28,7 +28,7 @@ public:
     CMDIBackground m_background;
 
     // An MDI child window with a title; the client area stays empty.
-    void NewChild(const CRect& rc)
+    void NewChild(const CRect& rc, DWORD dwStyle = WS_OVERLAPPEDWINDOW)
     {
         MDICREATESTRUCTA mcs = {};
         CString strTitle;
@@ -40,7 +40,7 @@ public:
         mcs.y = rc.top;
         mcs.cx = rc.Width();
         mcs.cy = rc.Height();
-        mcs.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        mcs.style = dwStyle | WS_VISIBLE;
         ::SendMessageA(m_hWndMDIClient, WM_MDICREATE, 0, (LPARAM)&mcs);
     }
 
@@ -184,7 +184,12 @@ int CMdiSampleApp::RenderScreenshots(const CString& strDir)
         return 1;
     }
     m_pMainWnd = pFrame;
-    pFrame->NewChild(CRect(400, 250, 610, 370));
+    // The pictures show a document without caption buttons: under Wine's null
+    // driver their symbols come out as letters. The client takes the child's
+    // style as given only with MDIS_ALLCHILDSTYLES.
+    ::SetWindowLongPtrA(pFrame->m_hWndMDIClient, GWL_STYLE,
+                        ::GetWindowLongPtrA(pFrame->m_hWndMDIClient, GWL_STYLE) | MDIS_ALLCHILDSTYLES);
+    pFrame->NewChild(CRect(400, 250, 610, 370), WS_CHILD | WS_CAPTION | WS_THICKFRAME);
     const struct
     {
         CMDIBackground::DisplayModesEnum nMode;
