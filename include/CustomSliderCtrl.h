@@ -104,6 +104,7 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message); // cursor of the hover zone; TRUE
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnDestroy(); // ends a drag in progress: the pointer is no longer confined
     DECLARE_MESSAGE_MAP()
 
     // Implementation

@@ -46,6 +46,7 @@ BEGIN_MESSAGE_MAP(CCustomSliderCtrl, CWnd)
     ON_WM_SETCURSOR()
     ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 /////////////////////////////////////////////////////////////////////////////
@@ -289,6 +290,16 @@ void CCustomSliderCtrl::Apply(int nEvents)
         ::ClipCursor(NULL);
         Notify(m_nMsgChanged);
     }
+}
+
+// A window destroyed in the middle of a drag gives the pointer back: the
+// confinement is desktop-wide and would otherwise outlive the control.
+void CCustomSliderCtrl::OnDestroy()
+{
+    if (m_nDragMode != 0)
+        ::ClipCursor(NULL);
+    m_nDragMode = 0;
+    CWnd::OnDestroy();
 }
 
 void CCustomSliderCtrl::Notify(unsigned int nMsg)
