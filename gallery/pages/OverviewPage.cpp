@@ -24,10 +24,10 @@ namespace {
 const COLORREF kSys = QUILLON_SYSCOLOR; // the system colour of the case
 
 // Montreal harbour: the next waypoint and where the vessel is now.
-const double kWaypointLat = 45.5089;  // 45 deg 30' 32.04" N
-const double kWaypointLon = -73.5402; // 73 deg 32' 24.72" W
-const double kVesselLat = 45.50613;   // 45 deg 30.3678' N
-const double kVesselLon = -73.544870; // 73 deg 32.6922' W
+const double kWaypointLat = 45.509123;  // 45 deg 30' 32.84" N
+const double kWaypointLon = -73.540217; // 73 deg 32' 24.78" W
+const double kVesselLat = 45.506132;    // 45 deg 30.3679' N
+const double kVesselLon = -73.544870;   // 73 deg 32.6922' W
 
 // Depth colours from shallow (entry 0, left) to deep (entry 254, right):
 // sand, green, cyan and a mid blue, light enough for the black scale.
