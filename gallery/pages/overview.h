@@ -1,0 +1,24 @@
+// Resource ids of the "Overview" page (range 3100-3199).
+#pragma once
+
+#define IDD_PAGE_OVERVIEW 3100
+#define IDC_OV_DATE 3101
+#define IDC_OV_TIME 3102
+#define IDC_OV_PHONE 3103
+#define IDC_OV_STATUS_FIX 3104
+#define IDC_OV_STATUS_LOG 3105
+#define IDC_OV_LINK 3106
+#define IDC_OV_WPT_LAT 3110
+#define IDC_OV_WPT_LON 3111
+#define IDC_OV_VSL_LAT 3112
+#define IDC_OV_VSL_LON 3113
+#define IDC_OV_TREE 3120
+#define IDC_OV_WINDOW 3121
+#define IDC_OV_DEPTHS 3122
+#define IDC_OV_BAR_CLEAN 3130
+#define IDC_OV_BAR_GRID 3131
+#define IDC_OV_OPEN 3140
+#define IDC_OV_SAVE 3141
+#define IDI_OV_DISK 3180
+#define IDI_OV_DISK_GREY 3181
+#define IDI_OV_FOLDER 3182
