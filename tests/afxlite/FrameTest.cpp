@@ -1,5 +1,5 @@
 // FrameTest.cpp: frame windows laying out bars and the pane, the MDI client
-// hosted by CMDIFrameWnd, and paint contexts over a thousand paints.
+// hosted by CMDIFrameWnd, and paint contexts over many paints.
 #include <afxext.h>
 
 #include <gtest/gtest.h>
@@ -37,37 +37,27 @@ CRect ClientOf(CWnd* pWnd)
 
 } // namespace
 
-TEST(CFrameWndTest, CreateLoadsTheMenuAndTheFrameDeletesItselfWithItsWindow)
+TEST(CFrameWndTest, CreateAndLoadFrameTakeTheMenuAndTheFrameDeletesItself)
 {
     bool bDeleted = false;
     CTestFrame* pFrame = new CTestFrame;
     pFrame->m_pbDeleted = &bDeleted;
     ASSERT_TRUE(pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr,
                                MAKEINTRESOURCE(IDR_TEST_FRAME)));
-    CMenu* pMenu = pFrame->GetMenu();
-    ASSERT_NE(pMenu, nullptr);
-    EXPECT_EQ(pMenu->GetMenuItemCount(), 3u);
-    CString str;
-    pFrame->GetWindowText(str);
-    EXPECT_STREQ(str, "Frame");
-    EXPECT_EQ(pFrame->GetTitle(), CString("Frame"));
-    EXPECT_FALSE(bDeleted);
-    pFrame->DestroyWindow();
-    EXPECT_TRUE(bDeleted);
-}
-
-TEST(CFrameWndTest, LoadFrameTakesTheTitlesFirstLineAndTheMenu)
-{
-    CFrameWnd* pFrame = new CFrameWnd;
-    ASSERT_TRUE(pFrame->LoadFrame(IDR_TEST_FRAME));
-    CString str;
-    pFrame->GetWindowText(str);
-    EXPECT_STREQ(str, "Quillon test frame");
     ASSERT_NE(pFrame->GetMenu(), nullptr);
     EXPECT_EQ(pFrame->GetMenu()->GetMenuItemCount(), 3u);
-    // The default rectangle let the system choose a real size.
-    EXPECT_GT(ClientOf(pFrame).Width(), 0);
+    EXPECT_EQ(pFrame->GetTitle(), CString("Frame"));
     pFrame->DestroyWindow();
+    EXPECT_TRUE(bDeleted);
+
+    CFrameWnd* pLoaded = new CFrameWnd;
+    ASSERT_TRUE(pLoaded->LoadFrame(IDR_TEST_FRAME));
+    CString str;
+    pLoaded->GetWindowText(str);
+    EXPECT_STREQ(str, "Quillon test frame") << "the first line of the resource string";
+    ASSERT_NE(pLoaded->GetMenu(), nullptr);
+    EXPECT_GT(ClientOf(pLoaded).Width(), 0) << "the default rectangle gives a real size";
+    pLoaded->DestroyWindow();
 
     CFrameWnd* pMissing = new CFrameWnd;
     EXPECT_FALSE(pMissing->Create(nullptr, "x", WS_OVERLAPPEDWINDOW, CRect(0, 0, 10, 10), nullptr,
@@ -77,7 +67,7 @@ TEST(CFrameWndTest, LoadFrameTakesTheTitlesFirstLineAndTheMenu)
 
 TEST(CFrameWndTest, RecalcLayoutGivesTheBarsTheirEdgeAndThePaneTheRest)
 {
-    struct Row
+    const struct
     {
         const char* label;
         DWORD dwAlign;
@@ -94,7 +84,7 @@ TEST(CFrameWndTest, RecalcLayoutGivesTheBarsTheirEdgeAndThePaneTheRest)
         {"right", CBRS_RIGHT, [](const CRect& c) { return CRect(c.right - 23, 0, c.right, c.bottom); },
          [](const CRect& c) { return CRect(0, 0, c.right - 23, c.bottom); }},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         CFrameWnd* pFrame = new CFrameWnd;
         ASSERT_TRUE(pFrame->Create(nullptr, "Layout", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
         CToolBar bar;
@@ -154,30 +144,7 @@ TEST(CMDIFrameWndTest, HostsAnMDIClientThatAControlCanSubclass)
     ASSERT_TRUE(::IsWindow(hClient));
     EXPECT_EQ(::GetParent(hClient), pFrame->m_hWnd);
     EXPECT_EQ(::GetDlgCtrlID(hClient), AFX_IDW_PANE_FIRST);
-    char szClass[32] = "";
-    ::GetClassNameA(hClient, szClass, sizeof szClass);
-    EXPECT_EQ(lstrcmpiA(szClass, "MDICLIENT"), 0) << szClass;
     EXPECT_EQ(ChildRect(pFrame, hClient), ClientOf(pFrame));
-
-    // An MDI child goes into the client and into the window menu (the
-    // next-to-last popup): a separator and the child's entry after "Tile".
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefMDIChildProcA;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "QuillonTestMDIChild";
-    ::RegisterClassA(&wc);
-    MDICREATESTRUCTA mcs = {};
-    mcs.szClass = "QuillonTestMDIChild";
-    mcs.szTitle = "Child";
-    mcs.hOwner = wc.hInstance;
-    mcs.x = mcs.y = mcs.cx = mcs.cy = CW_USEDEFAULT;
-    // The client has MDIS_ALLCHILDSTYLES, as MFC's does: the style is taken as given.
-    mcs.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-    HWND hChild = (HWND)::SendMessageA(hClient, WM_MDICREATE, 0, (LPARAM)&mcs);
-    ASSERT_NE(hChild, nullptr);
-    EXPECT_EQ(::GetParent(hChild), hClient);
-    EXPECT_EQ(pFrame->MDIGetActive()->GetSafeHwnd(), hChild);
-    EXPECT_EQ(pFrame->GetMenu()->GetSubMenu(1)->GetMenuItemCount(), 3u);
 
     CClientPainter painter;
     ASSERT_TRUE(painter.SubclassWindow(hClient));
@@ -226,7 +193,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-TEST(GdiLeaks, AThousandPaintsAndClientDCsLeaveTheCountsUnchanged)
+TEST(GdiLeaks, PaintsAndClientDCsLeaveTheCountsUnchanged)
 {
     CPaintCounter wnd;
     ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "paints", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40,
@@ -235,7 +202,7 @@ TEST(GdiLeaks, AThousandPaintsAndClientDCsLeaveTheCountsUnchanged)
     const int nPaintsBefore = wnd.m_nPaints;
     const int nObjects = AfxLiteGdiObjectCount();
     const int nDCs = AfxLiteDcCount();
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 100; ++i) {
         wnd.InvalidateRect(nullptr, FALSE);
         wnd.UpdateWindow();
         CClientDC dc(&wnd);
@@ -244,7 +211,7 @@ TEST(GdiLeaks, AThousandPaintsAndClientDCsLeaveTheCountsUnchanged)
         }
         dc.FillSolidRect(0, 0, 5, 5, RGB(0, 0, i & 0xFF));
     }
-    EXPECT_EQ(wnd.m_nPaints - nPaintsBefore, 1000);
+    EXPECT_EQ(wnd.m_nPaints - nPaintsBefore, 100);
     EXPECT_EQ(AfxLiteGdiObjectCount(), nObjects);
     EXPECT_EQ(AfxLiteDcCount(), nDCs);
     wnd.DestroyWindow();

@@ -2,11 +2,10 @@
 // that a control sends to its parent are offered to the control's own object
 // first; the control's handler decides, and the _EX forms let the parent see
 // them too. Owner-drawn menu items reach the bound CMenu.
-#include <afxwin.h>
+#include "GdiCanvas.h"
 
-#include "MsgRecorder.h"
-
-#include <gtest/gtest.h>
+#include <cstdio>
+#include <string>
 
 #include <string>
 
@@ -139,66 +138,53 @@ protected:
     CParentWnd m_parent;
 };
 
-struct ClickRow
-{
-    const char* label;
-    bool bEx;
-    BOOL bEat;
-    const char* log;
-};
-
 TEST_F(ReflectionTest, ControlNotificationReachesChildFirst)
 {
-    const ClickRow rows[] = {
-        {"ON_CONTROL_REFLECT decides alone", false, TRUE, "child:clicked;"},
-        {"ON_CONTROL_REFLECT_EX returning TRUE keeps it", true, TRUE, "child:clickedEx;"},
-        {"ON_CONTROL_REFLECT_EX returning FALSE passes it on", true, FALSE,
-         "child:clickedEx;parent:clicked;"},
+    const struct
+    {
+        const char* label;
+        int nKind; // 0 plain CButton, 1 ON_CONTROL_REFLECT, 2 ON_CONTROL_REFLECT_EX
+        BOOL bEat;
+        const char* log;
+    } rows[] = {
+        {"no reflection entry: the parent's ON_BN_CLICKED runs", 0, TRUE, "parent:clicked;"},
+        {"ON_CONTROL_REFLECT decides alone", 1, TRUE, "child:clicked;"},
+        {"ON_CONTROL_REFLECT_EX returning TRUE keeps it", 2, TRUE, "child:clickedEx;"},
+        {"ON_CONTROL_REFLECT_EX returning FALSE passes it on", 2, FALSE, "child:clickedEx;parent:clicked;"},
     };
-    for (const ClickRow& row : rows) {
-        CReflectButton plain;
+    for (const auto& row : rows) {
+        CButton plain;
+        CReflectButton reflect;
         CReflectExButton ex;
-        CReflectButton& button = row.bEx ? ex : plain;
-        button.m_pLog = &m_parent.m_log;
-        button.m_bEat = row.bEat;
-        ASSERT_TRUE(button.Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent,
-                                  ID_CTRL));
+        CButton* pButton = row.nKind == 0 ? &plain : row.nKind == 1 ? &reflect : static_cast<CButton*>(&ex);
+        reflect.m_pLog = ex.m_pLog = &m_parent.m_log;
+        reflect.m_bEat = ex.m_bEat = row.bEat;
+        ASSERT_TRUE(pButton->Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent,
+                                    ID_CTRL));
         m_parent.m_log.clear();
-        button.SendMessage(BM_CLICK);
+        pButton->SendMessage(BM_CLICK);
         EXPECT_EQ(row.log, m_parent.m_log) << row.label;
-        button.DestroyWindow();
+        pButton->DestroyWindow();
     }
 }
 
-TEST_F(ReflectionTest, ParentWithoutReflectingChildSeesTheClick)
-{
-    CButton button; // no reflection entries: the parent's ON_BN_CLICKED runs
-    ASSERT_TRUE(
-        button.Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent, ID_CTRL));
-    m_parent.m_log.clear();
-    button.SendMessage(BM_CLICK);
-    EXPECT_EQ("parent:clicked;", m_parent.m_log);
-}
-
-struct NotifyRow
-{
-    const char* label;
-    bool bEx;
-    BOOL bEat;
-    const char* log;
-    LRESULT result;
-    BYTE bAccept; // after the send: the parent's handler clears it
-};
-
 TEST_F(ReflectionTest, NotifyReachesChildFirstAndResultTravelsBack)
 {
-    const NotifyRow rows[] = {
+    const struct
+    {
+        const char* label;
+        bool bEx;
+        BOOL bEat;
+        const char* log;
+        LRESULT result;
+        BYTE bAccept; // after the send: the parent's handler clears it
+    } rows[] = {
         {"ON_NOTIFY_REFLECT sets the result", false, TRUE, "child:probe;", 5, 1},
         {"ON_NOTIFY_REFLECT_EX returning TRUE", true, TRUE, "child:probeEx;", 6, 1},
         {"ON_NOTIFY_REFLECT_EX returning FALSE: the parent answers too", true, FALSE,
          "child:probeEx;parent:probe;", 7, 0},
     };
-    for (const NotifyRow& row : rows) {
+    for (const auto& row : rows) {
         CNotifier plain;
         CNotifierEx ex;
         CNotifier& ctrl = row.bEx ? ex : plain;
@@ -239,63 +225,42 @@ BEGIN_MESSAGE_MAP(CColorLabel, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-// Paints a window's client area into a 32-bit memory bitmap and returns one pixel.
+// Prints a window's client area into a canvas and returns one pixel.
 COLORREF PaintAndRead(HWND hWnd, int x, int y)
 {
-    RECT rc;
-    ::GetClientRect(hWnd, &rc);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = rc.right;
-    bi.bmiHeader.biHeight = -rc.bottom;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HBITMAP hbm = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hdc, hbm);
-    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF cr = ::GetPixel(hdc, x, y);
-    ::SelectObject(hdc, hOld);
-    ::DeleteObject(hbm);
-    ::DeleteDC(hdc);
-    return cr;
+    GdiCanvas canvas(x + 1, y + 1);
+    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)canvas.dc.m_hDC, PRF_CLIENT | PRF_ERASEBKGND);
+    return canvas.At(x, y);
 }
 
-TEST_F(ReflectionTest, ReflectedColourBrushIsUsed)
+TEST_F(ReflectionTest, ReflectedColourRequestTheChildAnswersOrDeclines)
 {
     HBRUSH hbrRed = ::CreateSolidBrush(RGB(255, 0, 0));
-    CColorLabel label;
-    label.m_hbr = hbrRed;
-    ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
-
-    // The request as a static control sends it: the child's brush comes back.
-    HDC hdc = ::GetDC(label.m_hWnd);
-    const LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)label.m_hWnd);
-    EXPECT_EQ((LRESULT)hbrRed, lResult);
-    EXPECT_EQ((UINT)CTLCOLOR_STATIC, label.m_nLastType);
-    EXPECT_GT(m_parent.m_nCtlColor, 0); // the parent's own handler ran, and reflected
-    EXPECT_EQ(RGB(255, 0, 0), ::GetBkColor(hdc));
-    ::ReleaseDC(label.m_hWnd, hdc);
-
-    // And the static control really paints its background with it.
-    EXPECT_EQ(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10));
-    label.DestroyWindow();
+    for (HBRUSH hbr : {hbrRed, HBRUSH(nullptr)}) {
+        CColorLabel label;
+        label.m_hbr = hbr;
+        ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
+        m_parent.m_nCtlColor = 0;
+        // The request as a static control sends it.
+        HDC hdc = ::GetDC(label.m_hWnd);
+        const LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)label.m_hWnd);
+        const COLORREF crBk = ::GetBkColor(hdc);
+        ::ReleaseDC(label.m_hWnd, hdc);
+        EXPECT_EQ(1, label.m_nCalls);
+        EXPECT_EQ((UINT)CTLCOLOR_STATIC, label.m_nLastType);
+        EXPECT_EQ(1, m_parent.m_nCtlColor) << "the parent's own handler runs, and its base reflects";
+        if (hbr != nullptr) {
+            EXPECT_EQ((LRESULT)hbrRed, lResult);
+            EXPECT_EQ(RGB(255, 0, 0), crBk);
+            EXPECT_EQ(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10)) << "the static paints with it";
+        } else {
+            // Declined: the parent's default processing answers with a brush of its own.
+            EXPECT_NE(0, lResult);
+            EXPECT_NE(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10));
+        }
+        label.DestroyWindow();
+    }
     ::DeleteObject(hbrRed);
-}
-
-TEST_F(ReflectionTest, NullReflectedBrushLeavesTheRequestToTheParent)
-{
-    CColorLabel label; // m_hbr null: declines
-    ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
-    HDC hdc = ::GetDC(label.m_hWnd);
-    const LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)label.m_hWnd);
-    ::ReleaseDC(label.m_hWnd, hdc);
-    EXPECT_EQ(1, label.m_nCalls);
-    // The parent's default processing answered: a brush, and not the child's (null) one.
-    EXPECT_NE(0, lResult);
-    EXPECT_NE(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10));
-    label.DestroyWindow();
 }
 
 // An owner-drawn button filling itself with blue.

