@@ -168,7 +168,8 @@ TEST(AppTest, MessageBoxesGoThroughDoMessageBox)
     for (const auto& row : rows) {
         TestApp().ResetMessageBoxes();
         TestApp().ExpectMessageBox(row.answer);
-        EXPECT_EQ(row.answer, row.text ? AfxMessageBox(row.text, row.type) : AfxMessageBox(IDS_TEST_PROMPT, row.type))
+        EXPECT_EQ(row.answer,
+                  row.text ? AfxMessageBox(row.text, row.type) : AfxMessageBox(IDS_TEST_PROMPT, row.type))
             << row.label;
         ASSERT_EQ(1u, TestApp().MessageBoxes().size()) << row.label;
         const auto& call = TestApp().MessageBoxes()[0];

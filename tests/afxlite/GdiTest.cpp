@@ -30,7 +30,8 @@ TEST(CDCDraw, CompositesPaintExactlyTheirPixels)
     for (const auto& row : rows) {
         GdiCanvas canvas(20, 12);
         row.draw(canvas.dc);
-        EXPECT_EQ(canvas.At(row.x, row.y), row.expected) << row.label << " at (" << row.x << ", " << row.y << ")";
+        EXPECT_EQ(canvas.At(row.x, row.y), row.expected)
+            << row.label << " at (" << row.x << ", " << row.y << ")";
     }
     // The pixel counts pin the whole shape.
     GdiCanvas canvas(20, 12);

@@ -11,8 +11,9 @@ namespace {
 {
     if (r.left == l && r.top == t && r.right == rt && r.bottom == b)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got (" << r.left << "," << r.top << "," << r.right << "," << r.bottom
-                                         << "), expected (" << l << "," << t << "," << rt << "," << b << ")";
+    return ::testing::AssertionFailure()
+           << "got (" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "), expected (" << l
+           << "," << t << "," << rt << "," << b << ")";
 }
 
 TEST(CRectTest, HitTestingAndRectangleRules)

@@ -122,8 +122,8 @@ TEST(CMenuTest, TheHookAnswersForTheMenuLoopAndTheCommandArrivesPosted)
         EXPECT_EQ(!owner.m_msgs.empty() && owner.m_msgs[0].message == WM_INITMENUPOPUP, row.bInitMenuPopup)
             << row.label;
         EXPECT_EQ(log.nCalls, 1) << row.label;
-        EXPECT_TRUE(log.hMenu == menu.m_hMenu && log.nFlags == row.nFlags && log.pt.x == 30 && log.pt.y == 40 &&
-                    log.hWndOwner == owner.m_hWnd)
+        EXPECT_TRUE(log.hMenu == menu.m_hMenu && log.nFlags == row.nFlags && log.pt.x == 30 &&
+                    log.pt.y == 40 && log.hWndOwner == owner.m_hWnd)
             << row.label << ": the hook gets the call's arguments";
 
         const size_t nBeforePump = owner.m_msgs.size();

@@ -159,8 +159,8 @@ TEST_F(ReflectionTest, ControlNotificationReachesChildFirst)
         CButton* pButton = row.nKind == 0 ? &plain : row.nKind == 1 ? &reflect : static_cast<CButton*>(&ex);
         reflect.m_pLog = ex.m_pLog = &m_parent.m_log;
         reflect.m_bEat = ex.m_bEat = row.bEat;
-        ASSERT_TRUE(pButton->Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent,
-                                    ID_CTRL));
+        ASSERT_TRUE(pButton->Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20),
+                                    &m_parent, ID_CTRL));
         m_parent.m_log.clear();
         pButton->SendMessage(BM_CLICK);
         EXPECT_EQ(row.log, m_parent.m_log) << row.label;
@@ -239,7 +239,8 @@ TEST_F(ReflectionTest, ReflectedColourRequestTheChildAnswersOrDeclines)
     for (HBRUSH hbr : {hbrRed, HBRUSH(nullptr)}) {
         CColorLabel label;
         label.m_hbr = hbr;
-        ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
+        ASSERT_TRUE(
+            label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
         m_parent.m_nCtlColor = 0;
         // The request as a static control sends it.
         HDC hdc = ::GetDC(label.m_hWnd);

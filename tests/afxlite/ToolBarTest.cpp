@@ -91,56 +91,53 @@ TEST(CToolBarTest, TheButtonsShowTheirImages)
 
 TEST(CToolBarTest, DynamicLayoutModes)
 {
+    enum Kind
+    {
+        kPlain,
+        kFramed,    // flat, with borders 2, 3, 4, 5
+        kSeparated, // a separator after the second button
+        kFixed      // without CBRS_SIZE_DYNAMIC
+    };
     const struct
     {
         const char* label;
+        Kind kind;
         int nLength;
         DWORD dwMode;
         CSize expected;
     } rows[] = {
-        {"docked horizontally: one row", -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB, cyB)},
-        {"docked vertically: one column", -1, LM_VERTDOCK, CSize(cxB, 6 * cyB)},
-        {"stretched across", -1, LM_STRETCH | LM_HORZ, CSize(32767, cyB)},
-        {"width 70: three per row", 70, LM_HORZ, CSize(3 * cxB, 2 * cyB)},
-        {"width 100: four, then two", 100, LM_HORZ, CSize(4 * cxB, 2 * cyB)},
-        {"height 50: the narrowest that fits is two rows", 50, LM_HORZ | LM_LENGTHY, CSize(3 * cxB, 2 * cyB)},
-        {"height 140: one column", 140, LM_LENGTHY, CSize(cxB, 6 * cyB)},
-        {"most recently used width, never set: one row", -1, LM_HORZ | LM_MRUWIDTH, CSize(6 * cxB, cyB)},
+        {"docked horizontally: one row", kPlain, -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB, cyB)},
+        {"docked vertically: one column", kPlain, -1, LM_VERTDOCK, CSize(cxB, 6 * cyB)},
+        {"stretched across", kPlain, -1, LM_STRETCH | LM_HORZ, CSize(32767, cyB)},
+        {"width 70: three per row", kPlain, 70, LM_HORZ, CSize(3 * cxB, 2 * cyB)},
+        {"width 100: four, then two", kPlain, 100, LM_HORZ, CSize(4 * cxB, 2 * cyB)},
+        {"height 50: the narrowest that fits is two rows", kPlain, 50, LM_HORZ | LM_LENGTHY,
+         CSize(3 * cxB, 2 * cyB)},
+        {"height 140: one column", kPlain, 140, LM_LENGTHY, CSize(cxB, 6 * cyB)},
+        {"most recently used width, never set: one row", kPlain, -1, LM_HORZ | LM_MRUWIDTH,
+         CSize(6 * cxB, cyB)},
+        {"borders docked", kFramed, -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB + 6, cyB + 8)},
+        {"the length includes the borders: 75 leaves 69 for three", kFramed, 75, LM_HORZ,
+         CSize(3 * cxB + 6, 2 * cyB + 8)},
+        {"a separator adds its width", kSeparated, -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB + 8, cyB)},
+        {"a fixed bar keeps its one row", kFixed, 70, LM_HORZ, CSize(6 * cxB, cyB)},
     };
     for (const auto& row : rows) {
         BarHost host;
         CToolBar bar;
-        ASSERT_TRUE(bar.Create(host.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
-        ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
+        const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | (row.kind == kFixed ? 0 : CBRS_SIZE_DYNAMIC);
+        ASSERT_TRUE(row.kind == kFramed
+                        ? bar.CreateEx(host.m_pFrame, TBSTYLE_FLAT, dwStyle, CRect(2, 3, 4, 5))
+                        : bar.Create(host.m_pFrame, dwStyle));
+        ASSERT_TRUE(bar.LoadToolBar(row.kind == kSeparated ? IDR_TEST_TOOLBAR_SEP : IDR_TEST_TOOLBAR));
         EXPECT_EQ(bar.CalcDynamicLayout(row.nLength, row.dwMode), row.expected) << row.label;
+        if (row.kind == kFramed) {
+            EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE), CSize(6 * cxB + 6, cyB + 8)) << row.label;
+        }
         // Without LM_COMMIT nothing wrapped for good.
         for (int i = 0; i < bar.GetCount(); ++i)
             EXPECT_EQ(bar.GetButtonStyle(i) & TBBS_WRAPPED, 0u) << row.label << ", button " << i;
     }
-}
-
-TEST(CToolBarTest, BordersSeparatorsAndFixedBars)
-{
-    BarHost host;
-    CToolBar framed;
-    ASSERT_TRUE(framed.CreateEx(host.m_pFrame, TBSTYLE_FLAT,
-                                WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, CRect(2, 3, 4, 5)));
-    ASSERT_TRUE(framed.LoadToolBar(IDR_TEST_TOOLBAR));
-    EXPECT_EQ(framed.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK), CSize(6 * cxB + 6, cyB + 8));
-    // The length includes the borders: 75 leaves 69 for three buttons.
-    EXPECT_EQ(framed.CalcDynamicLayout(75, LM_HORZ), CSize(3 * cxB + 6, 2 * cyB + 8));
-    EXPECT_EQ(framed.CalcFixedLayout(FALSE, TRUE), CSize(6 * cxB + 6, cyB + 8));
-
-    CToolBar separated;
-    ASSERT_TRUE(separated.Create(host.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
-    ASSERT_TRUE(separated.LoadToolBar(IDR_TEST_TOOLBAR_SEP));
-    EXPECT_EQ(separated.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK), CSize(6 * cxB + 8, cyB));
-
-    // Without CBRS_SIZE_DYNAMIC a bar keeps its one row.
-    CToolBar fixed;
-    ASSERT_TRUE(fixed.Create(host.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
-    ASSERT_TRUE(fixed.LoadToolBar(IDR_TEST_TOOLBAR));
-    EXPECT_EQ(fixed.CalcDynamicLayout(70, LM_HORZ), CSize(6 * cxB, cyB));
 }
 
 TEST(CToolBarTest, AFloatingCommitSetsTheWidthADockedBarCanTakeAgain)
