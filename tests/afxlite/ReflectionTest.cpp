@@ -280,18 +280,6 @@ public:
     }
 };
 
-TEST_F(ReflectionTest, OwnerDrawButtonDrawsThroughReflection)
-{
-    COwnerButton button;
-    ASSERT_TRUE(
-        button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 40, 20), &m_parent, ID_CTRL));
-    const int nBefore = button.m_nDraws;
-    EXPECT_EQ(RGB(0, 0, 255), PaintAndRead(button.m_hWnd, 20, 10));
-    EXPECT_GT(button.m_nDraws, nBefore);
-    EXPECT_EQ(ID_CTRL, button.m_nLastCtlId);
-    button.DestroyWindow();
-}
-
 // A scroll bar that handles the scroll messages it sends to its parent.
 class CReflectScroll : public CScrollBar
 {
@@ -312,8 +300,17 @@ BEGIN_MESSAGE_MAP(CReflectScroll, CScrollBar)
     ON_WM_HSCROLL_REFLECT()
 END_MESSAGE_MAP()
 
-TEST_F(ReflectionTest, ScrollMessageReachesTheScrollBar)
+TEST_F(ReflectionTest, OwnerDrawAndScrollMessagesReachTheControl)
 {
+    COwnerButton button;
+    ASSERT_TRUE(
+        button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 40, 20), &m_parent, ID_CTRL));
+    const int nBefore = button.m_nDraws;
+    EXPECT_EQ(RGB(0, 0, 255), PaintAndRead(button.m_hWnd, 20, 10));
+    EXPECT_GT(button.m_nDraws, nBefore);
+    EXPECT_EQ(ID_CTRL, button.m_nLastCtlId);
+    button.DestroyWindow();
+
     CReflectScroll bar;
     ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &m_parent, ID_CTRL));
     m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40000), (LPARAM)bar.m_hWnd);
