@@ -46,16 +46,10 @@ UINT MarkerMessage()
 MsgRecorder::MsgRecorder() : m_hHook(nullptr)
 {
     // Messages the platform sends for its own purposes, which no test means.
-    static const UINT noise[] = {WM_GETICON,
-                                 WM_GETOBJECT,
-                                 WM_IME_SETCONTEXT,
-                                 WM_IME_NOTIFY,
-                                 WM_IME_REQUEST,
-                                 WM_DEVICECHANGE,
-                                 WM_TIMECHANGE,
-                                 0x0090 /* WM_UAHDESTROYWINDOW */,
-                                 0x031F /* WM_DWMNCRENDERINGCHANGED */,
-                                 WM_ENTERIDLE};
+    // (0x0090 and 0x031F: WM_UAHDESTROYWINDOW and WM_DWMNCRENDERINGCHANGED.)
+    static const UINT noise[] = {WM_GETICON,     WM_GETOBJECT,    WM_IME_SETCONTEXT, WM_IME_NOTIFY,
+                                 WM_IME_REQUEST, WM_DEVICECHANGE, WM_TIMECHANGE,     0x0090,
+                                 0x031F,         WM_ENTERIDLE};
     m_ignored.assign(std::begin(noise), std::end(noise));
     m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMsgHook, nullptr, ::GetCurrentThreadId());
 }
@@ -240,7 +234,8 @@ std::string Describe(UINT message, unsigned flags, unsigned shown, WPARAM w, LPA
 std::string MsgRecorder::Describe(const MsgRecord& r)
 {
     const bool bCode = r.message == WM_COMMAND || r.message == WM_NOTIFY;
-    return ::Describe(r.message, r.flags, wparam | lparam | (bCode ? unsigned(code) : 0u), r.wParam, r.lParam, r.code);
+    return ::Describe(r.message, r.flags, wparam | lparam | (bCode ? unsigned(code) : 0u), r.wParam, r.lParam,
+                      r.code);
 }
 
 std::string MsgRecorder::Describe(const MsgEntry& e)

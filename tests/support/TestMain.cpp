@@ -58,8 +58,8 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     // The command line is GoogleTest's: the application gets an empty one.
-    if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, const_cast<LPSTR>(""), SW_SHOW) || !theApp.InitApplication() ||
-        !theApp.InitInstance()) {
+    if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, const_cast<LPSTR>(""), SW_SHOW) ||
+        !theApp.InitApplication() || !theApp.InitInstance()) {
         std::fprintf(stderr, "test main: afxlite initialisation failed\n");
         return 2;
     }
