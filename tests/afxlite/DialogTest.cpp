@@ -172,52 +172,14 @@ TEST(DialogTest, ModalDialogFilledFromMembersAndEndedByKeys)
     EXPECT_EQ(-1, missing.DoModal()) << "no such template";
 }
 
-// A modeless dialog and the exchange of the other value types.
+// A modeless dialog.
 class CTabsDlg : public CDialog
 {
 public:
-    enum Kind
-    {
-        kFirst, // the string of IDC_FIRST
-        kUint,
-        kLong,
-        kInt,
-        kDouble,
-        kMaxChars
-    };
-    Kind m_kind = kFirst;
     CString m_strFirst = "one";
-    UINT m_u = 0;
-    long m_l = 0;
-    int m_n = 0;
-    double m_d = 0;
-    CString m_str;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        switch (m_kind) {
-        case kFirst:
-            DDX_Text(pDX, IDC_FIRST, m_strFirst);
-            break;
-        case kUint:
-            DDX_Text(pDX, IDC_SECOND, m_u);
-            break;
-        case kLong:
-            DDX_Text(pDX, IDC_SECOND, m_l);
-            break;
-        case kInt:
-            DDX_Text(pDX, IDC_SECOND, m_n);
-            break;
-        case kDouble:
-            DDX_Text(pDX, IDC_SECOND, m_d);
-            break;
-        case kMaxChars:
-            DDX_Text(pDX, IDC_SECOND, m_str);
-            DDV_MaxChars(pDX, m_str, 3);
-            break;
-        }
-    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_FIRST, m_strFirst); }
 };
 
 int FocusId()
@@ -254,65 +216,6 @@ TEST(DialogTest, ModelessTabMovesThroughTheTabStopsAndEnterSavesThroughOnOK)
     PostToFocus(WM_KEYDOWN, VK_RETURN);
     EXPECT_STREQ("hi", dlg.m_strFirst);
     EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
-    dlg.DestroyWindow();
-}
-
-TEST(DialogTest, UpdateDataParsesAndRefusesValues)
-{
-    const struct
-    {
-        const char* label;
-        CTabsDlg::Kind kind;
-        const char* text;
-        const char* boxText; // null: accepted
-    } rows[] = {
-        {"unsigned", CTabsDlg::kUint, "42", nullptr},
-        {"negative unsigned", CTabsDlg::kUint, "-1", "Please enter a positive integer."},
-        {"long with blanks", CTabsDlg::kLong, " -7 ", nullptr},
-        {"int too large", CTabsDlg::kInt, "99999999999", "Please enter an integer."},
-        {"int with trailing letter", CTabsDlg::kInt, "12a", "Please enter an integer."},
-        {"double", CTabsDlg::kDouble, "2.5", nullptr},
-        {"double with junk", CTabsDlg::kDouble, "2.5x", "Please enter a number."},
-        {"too long", CTabsDlg::kMaxChars, "abcd", "Please enter no more than 3 characters."},
-    };
-    CTabsDlg dlg;
-    ASSERT_TRUE(dlg.Create(IDD_TEST_TABS));
-    dlg.ShowWindow(SW_SHOW);
-    HWND hEdit = ::GetDlgItem(dlg.m_hWnd, IDC_SECOND);
-    for (const auto& row : rows) {
-        TestApp().ResetMessageBoxes();
-        dlg.m_kind = row.kind;
-        ::SetWindowTextA(hEdit, row.text);
-        ::SetFocus(::GetDlgItem(dlg.m_hWnd, IDC_FIRST));
-        if (row.boxText != nullptr)
-            TestApp().ExpectMessageBox(IDOK);
-        EXPECT_EQ(row.boxText == nullptr, dlg.UpdateData(TRUE) != FALSE) << row.label;
-        if (row.boxText != nullptr) {
-            ASSERT_EQ(1u, TestApp().MessageBoxes().size()) << row.label;
-            EXPECT_EQ(row.boxText, TestApp().MessageBoxes()[0].text) << row.label;
-            // The refused control gets the focus with its text selected.
-            EXPECT_EQ(hEdit, ::GetFocus()) << row.label;
-            DWORD start = 0, end = 0;
-            ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
-            EXPECT_EQ(0u, start) << row.label;
-            EXPECT_EQ(strlen(row.text), end) << row.label;
-        }
-    }
-    EXPECT_EQ(42u, dlg.m_u);
-    EXPECT_EQ(-7L, dlg.m_l);
-    EXPECT_EQ(2.5, dlg.m_d);
-    EXPECT_STREQ("abcd", dlg.m_str) << "DDV checks after DDX stored the value";
-
-    // Loading writes the values back in their usual notation.
-    dlg.m_kind = CTabsDlg::kDouble;
-    dlg.m_d = 0.1;
-    EXPECT_TRUE(dlg.UpdateData(FALSE));
-    char buf[32];
-    ::GetWindowTextA(hEdit, buf, sizeof(buf));
-    EXPECT_STREQ("0.1", buf);
-    dlg.m_kind = CTabsDlg::kMaxChars;
-    EXPECT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(3u, static_cast<UINT>(::SendMessageA(hEdit, EM_GETLIMITTEXT, 0, 0)));
     dlg.DestroyWindow();
 }
 
