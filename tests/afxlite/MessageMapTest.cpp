@@ -1,7 +1,6 @@
 // Message maps: each ON_ entry reaches its handler with the arguments cracked
 // as MFC documents them (coordinates signed), results travel back to the
-// sender, derived maps fall through to their bases, and maps of class
-// templates work.
+// sender, and derived maps fall through to their bases.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -110,28 +109,6 @@ BEGIN_MESSAGE_MAP(CDerivedProbeWnd, CProbeWnd)
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-// A message map shared by instantiations over different bases, as the
-// masked edits use it.
-template <class TBase> class CUpperT : public TBase
-{
-public:
-    int m_nChars = 0;
-
-protected:
-    afx_msg void OnChar(UINT nChar, UINT, UINT)
-    {
-        ++m_nChars;
-        // Upper-cases letters on their way to the base's default processing.
-        const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
-        this->DefWindowProc(msg.message, (WPARAM)::CharUpperA((LPSTR)(ULONG_PTR)(BYTE)nChar), msg.lParam);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_TEMPLATE_MESSAGE_MAP(CUpperT, TBase, TBase)
-    ON_WM_CHAR()
-END_MESSAGE_MAP()
-
 template <class T> bool CreateTopLevel(T& wnd, const char* name = "probe")
 {
     return wnd.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), name, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
@@ -204,28 +181,6 @@ TEST(MessageMapTest, DerivedMapFallsThroughToBase)
         EXPECT_EQ(row.result, lResult) << row.label;
     }
     wnd.DestroyWindow();
-}
-
-TEST(MessageMapTest, TemplateMapOverTwoBases)
-{
-    CWnd parent;
-    ASSERT_TRUE(CreateTopLevel(parent));
-    CUpperT<CEdit> edit;
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 100, 20), &parent, 1));
-    ::SendMessageA(edit.m_hWnd, WM_CHAR, 'a', 1);
-    ::SendMessageA(edit.m_hWnd, WM_CHAR, 'b', 1);
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_STREQ("AB", (LPCTSTR)text);
-    EXPECT_EQ(2, edit.m_nChars);
-
-    // The same map over CWnd: the handler runs, DefWindowProc ignores the char.
-    CUpperT<CWnd> plain;
-    ASSERT_TRUE(CreateTopLevel(plain));
-    ::SendMessageA(plain.m_hWnd, WM_CHAR, 'c', 1);
-    EXPECT_EQ(1, plain.m_nChars);
-    plain.DestroyWindow();
-    parent.DestroyWindow();
 }
 
 // Default() relies on the thread state: inside a handler it holds the

@@ -1,12 +1,10 @@
 // Reflection: notifications, colour requests, owner-draw and scroll messages
 // that a control sends to its parent are offered to the control's own object
-// first; the control's handler decides, and the _EX forms let the parent see
-// them too. Owner-drawn menu items reach the bound CMenu.
+// first, and the control's handler decides. Owner-drawn menu items reach the
+// bound CMenu.
 #include "GdiCanvas.h"
 
 #include <cstdio>
-#include <string>
-
 #include <string>
 
 namespace {
@@ -50,12 +48,11 @@ BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-// A button that handles its own click: plain or _EX form.
+// A button that handles its own click.
 class CReflectButton : public CButton
 {
 public:
     std::string* m_pLog = nullptr;
-    BOOL m_bEat = TRUE; // the _EX handler's answer
 
 protected:
     afx_msg void OnClicked() { *m_pLog += "child:clicked;"; }
@@ -66,27 +63,11 @@ BEGIN_MESSAGE_MAP(CReflectButton, CButton)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
 END_MESSAGE_MAP()
 
-class CReflectExButton : public CReflectButton
-{
-protected:
-    afx_msg BOOL OnClickedEx()
-    {
-        *m_pLog += "child:clickedEx;";
-        return m_bEat;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CReflectExButton, CButton)
-    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedEx)
-END_MESSAGE_MAP()
-
-// A control that sends NM_PROBE to its parent and handles it itself.
-class CNotifier : public CWnd
+// A control that sends NM_PROBE to its parent, and one that also handles it itself.
+class CSender : public CWnd
 {
 public:
     std::string* m_pLog = nullptr;
-    BOOL m_bEat = TRUE; // the _EX handler's answer
 
     LRESULT Fire(NMPROBE* pnm)
     {
@@ -95,34 +76,21 @@ public:
         pnm->hdr.code = NM_PROBE;
         return GetParent()->SendMessage(WM_NOTIFY, pnm->hdr.idFrom, (LPARAM)pnm);
     }
+};
 
+class CNotifier : public CSender
+{
 protected:
     afx_msg void OnProbe(NMHDR*, LRESULT* pResult)
     {
         *m_pLog += "child:probe;";
         *pResult = 5;
     }
-    afx_msg BOOL OnProbeEx(NMHDR*, LRESULT* pResult)
-    {
-        *m_pLog += "child:probeEx;";
-        *pResult = 6;
-        return m_bEat;
-    }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CNotifier, CWnd)
+BEGIN_MESSAGE_MAP(CNotifier, CSender)
     ON_NOTIFY_REFLECT(NM_PROBE, OnProbe)
-END_MESSAGE_MAP()
-
-class CNotifierEx : public CNotifier
-{
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CNotifierEx, CWnd)
-    ON_NOTIFY_REFLECT_EX(NM_PROBE, OnProbeEx)
 END_MESSAGE_MAP()
 
 class ReflectionTest : public testing::Test
@@ -138,65 +106,32 @@ protected:
     CParentWnd m_parent;
 };
 
-TEST_F(ReflectionTest, ControlNotificationReachesChildFirst)
+TEST_F(ReflectionTest, NotificationsReachTheChildFirstAndTheResultTravelsBack)
 {
-    const struct
-    {
-        const char* label;
-        int nKind; // 0 plain CButton, 1 ON_CONTROL_REFLECT, 2 ON_CONTROL_REFLECT_EX
-        BOOL bEat;
-        const char* log;
-    } rows[] = {
-        {"no reflection entry: the parent's ON_BN_CLICKED runs", 0, TRUE, "parent:clicked;"},
-        {"ON_CONTROL_REFLECT decides alone", 1, TRUE, "child:clicked;"},
-        {"ON_CONTROL_REFLECT_EX returning TRUE keeps it", 2, TRUE, "child:clickedEx;"},
-        {"ON_CONTROL_REFLECT_EX returning FALSE passes it on", 2, FALSE, "child:clickedEx;parent:clicked;"},
-    };
-    for (const auto& row : rows) {
+    for (bool bReflect : {false, true}) {
         CButton plain;
         CReflectButton reflect;
-        CReflectExButton ex;
-        CButton* pButton = row.nKind == 0 ? &plain : row.nKind == 1 ? &reflect : static_cast<CButton*>(&ex);
-        reflect.m_pLog = ex.m_pLog = &m_parent.m_log;
-        reflect.m_bEat = ex.m_bEat = row.bEat;
-        ASSERT_TRUE(pButton->Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20),
-                                    &m_parent, ID_CTRL));
+        CButton& button = bReflect ? reflect : plain;
+        reflect.m_pLog = &m_parent.m_log;
+        ASSERT_TRUE(button.Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent,
+                                  ID_CTRL));
         m_parent.m_log.clear();
-        pButton->SendMessage(BM_CLICK);
-        EXPECT_EQ(row.log, m_parent.m_log) << row.label;
-        pButton->DestroyWindow();
-    }
-}
+        button.SendMessage(BM_CLICK);
+        EXPECT_EQ(bReflect ? "child:clicked;" : "parent:clicked;", m_parent.m_log)
+            << "ON_CONTROL_REFLECT decides alone; without it the parent's ON_BN_CLICKED runs";
+        button.DestroyWindow();
 
-TEST_F(ReflectionTest, NotifyReachesChildFirstAndResultTravelsBack)
-{
-    const struct
-    {
-        const char* label;
-        bool bEx;
-        BOOL bEat;
-        const char* log;
-        LRESULT result;
-        BYTE bAccept; // after the send: the parent's handler clears it
-    } rows[] = {
-        {"ON_NOTIFY_REFLECT sets the result", false, TRUE, "child:probe;", 5, 1},
-        {"ON_NOTIFY_REFLECT_EX returning TRUE", true, TRUE, "child:probeEx;", 6, 1},
-        {"ON_NOTIFY_REFLECT_EX returning FALSE: the parent answers too", true, FALSE,
-         "child:probeEx;parent:probe;", 7, 0},
-    };
-    for (const auto& row : rows) {
-        CNotifier plain;
-        CNotifierEx ex;
-        CNotifier& ctrl = row.bEx ? ex : plain;
-        ctrl.m_pLog = &m_parent.m_log;
-        ctrl.m_bEat = row.bEat;
+        CSender sender;
+        CNotifier notifier;
+        CSender& ctrl = bReflect ? notifier : sender;
+        notifier.m_pLog = &m_parent.m_log;
         ASSERT_TRUE(ctrl.Create(nullptr, "n", WS_CHILD, CRect(0, 0, 10, 10), &m_parent, ID_CTRL));
         m_parent.m_log.clear();
         NMPROBE nm = {};
         nm.bAccept = 1;
-        EXPECT_EQ(row.result, ctrl.Fire(&nm)) << row.label;
-        EXPECT_EQ(row.log, m_parent.m_log) << row.label;
-        EXPECT_EQ(row.bAccept, nm.bAccept) << row.label;
+        EXPECT_EQ(bReflect ? 5 : 7, ctrl.Fire(&nm)) << "the handler's result comes back to the sender";
+        EXPECT_EQ(bReflect ? "child:probe;" : "parent:probe;", m_parent.m_log);
+        EXPECT_EQ(bReflect ? 1 : 0, nm.bAccept) << "the parent's ON_NOTIFY ran only without reflection";
         ctrl.DestroyWindow();
     }
 }
