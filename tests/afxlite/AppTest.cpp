@@ -126,32 +126,6 @@ TEST(AppTest, RunDispatchesThenIdlesThenEndsWithTheQuitCode)
     ::DestroyWindow(hPlain);
 }
 
-TEST(AppTest, IsIdleMessageIgnoresPaintsAndStillMouse)
-{
-    CWinThread& thread = TestApp();
-    MSG msg = {};
-    msg.pt.x = 31;
-    msg.pt.y = 47;
-    const struct
-    {
-        const char* label;
-        UINT message;
-        BOOL expected;
-    } rows[] = {
-        {"key press ends idle", WM_KEYDOWN, TRUE},
-        {"paint does not", WM_PAINT, FALSE},
-        {"caret blink does not", 0x0118, FALSE},
-        {"first mouse move at a point does", WM_MOUSEMOVE, TRUE},
-        {"repeated move at the same point does not", WM_MOUSEMOVE, FALSE},
-    };
-    for (const auto& row : rows) {
-        msg.message = row.message;
-        EXPECT_EQ(row.expected, thread.IsIdleMessage(&msg)) << row.label;
-    }
-    msg.pt.x = 32;
-    EXPECT_TRUE(thread.IsIdleMessage(&msg)) << "a move to another point ends idle";
-}
-
 TEST(AppTest, MessageBoxesGoThroughDoMessageBox)
 {
     const struct
