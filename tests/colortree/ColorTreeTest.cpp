@@ -141,8 +141,6 @@ TEST_F(ColorTreeTest, RecordsBehindTheApi)
     m_tree.SetItemColors(h, 1, 2, 3, 4);                              // selected variant first
     EXPECT_EQ(std::vector<COLORREF>({2, 1, 4, 3}),
               std::vector<COLORREF>({p->m_crBack, p->m_crBackSelected, p->m_crText, p->m_crTextSelected}));
-    EXPECT_TRUE(m_tree.SetUserData(h, 77));
-    EXPECT_EQ(77u, m_tree.GetUserData(h));
 
     // An item without a record: refused quietly, its parameter untouched.
     HTREEITEM hRaw = InsertRaw(m_tree, "raw");
