@@ -21,18 +21,24 @@ std::string ExeBaseName()
     return s.substr(0, s.rfind('.'));
 }
 
-TEST(AppTest, GlobalsReachTheApplicationObject)
+TEST(AppTest, GlobalsReachTheCurrentApplicationObjectAndStack)
 {
     CWinApp* pApp = &TestApp();
-    EXPECT_EQ(pApp, AfxGetApp());
     EXPECT_EQ(static_cast<CWinThread*>(pApp), AfxGetThread());
-    EXPECT_STREQ("Quillon Tests", AfxGetAppName());
-    EXPECT_EQ(::GetModuleHandleA(NULL), pApp->m_hInstance);
     EXPECT_EQ(::GetModuleHandleA(NULL), AfxGetInstanceHandle());
     ASSERT_NE(nullptr, pApp->m_pszExeName);
     EXPECT_EQ(ExeBaseName(), pApp->m_pszExeName);
-    EXPECT_EQ(::GetCurrentThreadId(), pApp->m_nThreadID);
     EXPECT_EQ(nullptr, AfxGetMainWnd());
+    {
+        CWinApp inner("Loop Test"); // a test's own application object is current while it lives
+        EXPECT_EQ(&inner, AfxGetApp());
+        EXPECT_EQ(&inner, AfxGetThread());
+        EXPECT_STREQ("Loop Test", AfxGetAppName());
+        EXPECT_EQ(pApp->m_hInstance, inner.m_hInstance);
+    }
+    EXPECT_EQ(pApp, AfxGetApp());
+    EXPECT_EQ(static_cast<CWinThread*>(pApp), AfxGetThread());
+    EXPECT_STREQ("Quillon Tests", AfxGetAppName());
 }
 
 // A host window for the loop tests: counts a private message and, when asked,
@@ -82,10 +88,6 @@ public:
         m_preTranslated.push_back(pMsg->message);
         return CWinApp::PreTranslateMessage(pMsg);
     }
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override
-    {
-        return TestApp().DoMessageBox(lpszPrompt, nType, nIDPrompt);
-    }
 };
 
 HWND CreatePlainStatic()
@@ -124,116 +126,31 @@ TEST(AppTest, RunDispatchesThenIdlesThenEndsWithTheQuitCode)
     ::DestroyWindow(hPlain);
 }
 
-TEST(AppTest, IdleDeletesTemporaryWindowObjects)
-{
-    HWND hPlain = CreatePlainStatic();
-    ASSERT_NE(nullptr, hPlain);
-    TestApp().OnIdle(0); // start from an empty temporary map
-    size_t nPerm = 0, nTemp = 0;
-    AfxGetWndMapCounts(&nPerm, &nTemp);
-    ASSERT_EQ(0u, nTemp);
-
-    CWnd* pTemp = CWnd::FromHandle(hPlain);
-    ASSERT_NE(nullptr, pTemp);
-    EXPECT_EQ(hPlain, pTemp->m_hWnd);
-    EXPECT_EQ(pTemp, CWnd::FromHandle(hPlain)); // one temporary per handle
-    AfxGetWndMapCounts(&nPerm, &nTemp);
-    EXPECT_EQ(1u, nTemp);
-
-    TestApp().OnIdle(0);
-    AfxGetWndMapCounts(&nPerm, &nTemp);
-    EXPECT_EQ(0u, nTemp);
-    EXPECT_TRUE(::IsWindow(hPlain)); // the window itself is untouched
-    ::DestroyWindow(hPlain);
-}
-
-TEST(AppTest, IsIdleMessageIgnoresPaintsAndStillMouse)
-{
-    CWinThread& thread = TestApp();
-    MSG msg = {};
-    msg.pt.x = 31;
-    msg.pt.y = 47;
-    struct Row
-    {
-        const char* label;
-        UINT message;
-        BOOL expected;
-    };
-    const Row rows[] = {
-        {"key press ends idle", WM_KEYDOWN, TRUE},
-        {"paint does not", WM_PAINT, FALSE},
-        {"caret blink does not", 0x0118, FALSE},
-        {"first mouse move at a point does", WM_MOUSEMOVE, TRUE},
-        {"repeated move at the same point does not", WM_MOUSEMOVE, FALSE},
-    };
-    for (const Row& row : rows) {
-        msg.message = row.message;
-        EXPECT_EQ(row.expected, thread.IsIdleMessage(&msg)) << row.label;
-    }
-    msg.pt.x = 32;
-    EXPECT_TRUE(thread.IsIdleMessage(&msg)) << "a move to another point ends idle";
-}
-
 TEST(AppTest, MessageBoxesGoThroughDoMessageBox)
 {
-    struct Row
+    const struct
     {
         const char* label;
-        const char* text;
+        const char* text; // null: the string resource IDS_TEST_PROMPT
         UINT type;
         int answer;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"plain notice", "Done.", MB_OK, IDOK},
         {"question answered no", "Keep going?", MB_YESNO | MB_ICONQUESTION, IDNO},
-        {"confirmation cancelled", "Restart now?", MB_OKCANCEL | MB_ICONQUESTION, IDCANCEL},
+        {"from a string resource, its id for help", nullptr, MB_YESNO, IDYES},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows) {
+        TestApp().ResetMessageBoxes();
         TestApp().ExpectMessageBox(row.answer);
-    for (const Row& row : rows)
-        EXPECT_EQ(row.answer, AfxMessageBox(row.text, row.type)) << row.label;
-
-    const auto& calls = TestApp().MessageBoxes();
-    ASSERT_EQ(3u, calls.size());
-    for (size_t i = 0; i < calls.size(); ++i) {
-        EXPECT_EQ(rows[i].text, calls[i].text) << rows[i].label;
-        EXPECT_EQ(rows[i].type, calls[i].type) << rows[i].label;
-        EXPECT_EQ(0u, calls[i].idHelp) << rows[i].label;
+        EXPECT_EQ(row.answer,
+                  row.text ? AfxMessageBox(row.text, row.type) : AfxMessageBox(IDS_TEST_PROMPT, row.type))
+            << row.label;
+        ASSERT_EQ(1u, TestApp().MessageBoxes().size()) << row.label;
+        const auto& call = TestApp().MessageBoxes()[0];
+        EXPECT_EQ(row.text ? row.text : "Save the changes to the test file?", call.text) << row.label;
+        EXPECT_EQ(row.type, call.type) << row.label;
+        EXPECT_EQ(row.text ? 0u : (UINT)IDS_TEST_PROMPT, call.idHelp) << row.label;
     }
-}
-
-TEST(AppTest, MessageBoxFromStringResourceUsesThePromptIdForHelp)
-{
-    TestApp().ExpectMessageBox(IDYES);
-    EXPECT_EQ(IDYES, AfxMessageBox(IDS_TEST_PROMPT, MB_YESNO));
-    ASSERT_EQ(1u, TestApp().MessageBoxes().size());
-    const auto& call = TestApp().MessageBoxes()[0];
-    EXPECT_EQ("Save the changes to the test file?", call.text);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO), call.type);
-    EXPECT_EQ(static_cast<UINT>(IDS_TEST_PROMPT), call.idHelp);
-}
-
-TEST(AppTest, ApplicationObjectsStackWhileATestOwnsOne)
-{
-    CWinApp* pOuter = AfxGetApp();
-    {
-        CLoopApp inner;
-        EXPECT_EQ(&inner, AfxGetApp());
-        EXPECT_EQ(&inner, AfxGetThread());
-        EXPECT_STREQ("Loop Test", AfxGetAppName());
-        EXPECT_EQ(pOuter->m_hInstance, inner.m_hInstance);
-    }
-    EXPECT_EQ(pOuter, AfxGetApp());
-    EXPECT_EQ(static_cast<CWinThread*>(pOuter), AfxGetThread());
-    EXPECT_STREQ("Quillon Tests", AfxGetAppName());
-}
-
-TEST(AppTest, StandardIconsAndCursorsLoad)
-{
-    CWinApp* pApp = AfxGetApp();
-    EXPECT_EQ(::LoadIconA(NULL, IDI_QUESTION), pApp->LoadStandardIcon(IDI_QUESTION));
-    EXPECT_EQ(::LoadCursorA(NULL, IDC_CROSS), pApp->LoadStandardCursor(IDC_CROSS));
-    EXPECT_NE(pApp->LoadStandardCursor(IDC_ARROW), pApp->LoadStandardCursor(IDC_CROSS));
 }
 
 // A GUI program with only a CWinApp object: afxlite's WinMain starts it.

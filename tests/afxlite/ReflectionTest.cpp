@@ -1,13 +1,10 @@
 // Reflection: notifications, colour requests, owner-draw and scroll messages
 // that a control sends to its parent are offered to the control's own object
-// first; the control's handler decides, and the _EX forms let the parent see
-// them too. Owner-drawn menu items reach the bound CMenu.
-#include <afxwin.h>
+// first, and the control's handler decides. Owner-drawn menu items reach the
+// bound CMenu.
+#include "GdiCanvas.h"
 
-#include "MsgRecorder.h"
-
-#include <gtest/gtest.h>
-
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -51,12 +48,11 @@ BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-// A button that handles its own click: plain or _EX form.
+// A button that handles its own click.
 class CReflectButton : public CButton
 {
 public:
     std::string* m_pLog = nullptr;
-    BOOL m_bEat = TRUE; // the _EX handler's answer
 
 protected:
     afx_msg void OnClicked() { *m_pLog += "child:clicked;"; }
@@ -67,27 +63,11 @@ BEGIN_MESSAGE_MAP(CReflectButton, CButton)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
 END_MESSAGE_MAP()
 
-class CReflectExButton : public CReflectButton
-{
-protected:
-    afx_msg BOOL OnClickedEx()
-    {
-        *m_pLog += "child:clickedEx;";
-        return m_bEat;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CReflectExButton, CButton)
-    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedEx)
-END_MESSAGE_MAP()
-
-// A control that sends NM_PROBE to its parent and handles it itself.
-class CNotifier : public CWnd
+// A control that sends NM_PROBE to its parent, and one that also handles it itself.
+class CSender : public CWnd
 {
 public:
     std::string* m_pLog = nullptr;
-    BOOL m_bEat = TRUE; // the _EX handler's answer
 
     LRESULT Fire(NMPROBE* pnm)
     {
@@ -96,34 +76,21 @@ public:
         pnm->hdr.code = NM_PROBE;
         return GetParent()->SendMessage(WM_NOTIFY, pnm->hdr.idFrom, (LPARAM)pnm);
     }
+};
 
+class CNotifier : public CSender
+{
 protected:
     afx_msg void OnProbe(NMHDR*, LRESULT* pResult)
     {
         *m_pLog += "child:probe;";
         *pResult = 5;
     }
-    afx_msg BOOL OnProbeEx(NMHDR*, LRESULT* pResult)
-    {
-        *m_pLog += "child:probeEx;";
-        *pResult = 6;
-        return m_bEat;
-    }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CNotifier, CWnd)
+BEGIN_MESSAGE_MAP(CNotifier, CSender)
     ON_NOTIFY_REFLECT(NM_PROBE, OnProbe)
-END_MESSAGE_MAP()
-
-class CNotifierEx : public CNotifier
-{
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CNotifierEx, CWnd)
-    ON_NOTIFY_REFLECT_EX(NM_PROBE, OnProbeEx)
 END_MESSAGE_MAP()
 
 class ReflectionTest : public testing::Test
@@ -139,78 +106,32 @@ protected:
     CParentWnd m_parent;
 };
 
-struct ClickRow
+TEST_F(ReflectionTest, NotificationsReachTheChildFirstAndTheResultTravelsBack)
 {
-    const char* label;
-    bool bEx;
-    BOOL bEat;
-    const char* log;
-};
-
-TEST_F(ReflectionTest, ControlNotificationReachesChildFirst)
-{
-    const ClickRow rows[] = {
-        {"ON_CONTROL_REFLECT decides alone", false, TRUE, "child:clicked;"},
-        {"ON_CONTROL_REFLECT_EX returning TRUE keeps it", true, TRUE, "child:clickedEx;"},
-        {"ON_CONTROL_REFLECT_EX returning FALSE passes it on", true, FALSE,
-         "child:clickedEx;parent:clicked;"},
-    };
-    for (const ClickRow& row : rows) {
-        CReflectButton plain;
-        CReflectExButton ex;
-        CReflectButton& button = row.bEx ? ex : plain;
-        button.m_pLog = &m_parent.m_log;
-        button.m_bEat = row.bEat;
+    for (bool bReflect : {false, true}) {
+        CButton plain;
+        CReflectButton reflect;
+        CButton& button = bReflect ? reflect : plain;
+        reflect.m_pLog = &m_parent.m_log;
         ASSERT_TRUE(button.Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent,
                                   ID_CTRL));
         m_parent.m_log.clear();
         button.SendMessage(BM_CLICK);
-        EXPECT_EQ(row.log, m_parent.m_log) << row.label;
+        EXPECT_EQ(bReflect ? "child:clicked;" : "parent:clicked;", m_parent.m_log)
+            << "ON_CONTROL_REFLECT decides alone; without it the parent's ON_BN_CLICKED runs";
         button.DestroyWindow();
-    }
-}
 
-TEST_F(ReflectionTest, ParentWithoutReflectingChildSeesTheClick)
-{
-    CButton button; // no reflection entries: the parent's ON_BN_CLICKED runs
-    ASSERT_TRUE(
-        button.Create("b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_parent, ID_CTRL));
-    m_parent.m_log.clear();
-    button.SendMessage(BM_CLICK);
-    EXPECT_EQ("parent:clicked;", m_parent.m_log);
-}
-
-struct NotifyRow
-{
-    const char* label;
-    bool bEx;
-    BOOL bEat;
-    const char* log;
-    LRESULT result;
-    BYTE bAccept; // after the send: the parent's handler clears it
-};
-
-TEST_F(ReflectionTest, NotifyReachesChildFirstAndResultTravelsBack)
-{
-    const NotifyRow rows[] = {
-        {"ON_NOTIFY_REFLECT sets the result", false, TRUE, "child:probe;", 5, 1},
-        {"ON_NOTIFY_REFLECT_EX returning TRUE", true, TRUE, "child:probeEx;", 6, 1},
-        {"ON_NOTIFY_REFLECT_EX returning FALSE: the parent answers too", true, FALSE,
-         "child:probeEx;parent:probe;", 7, 0},
-    };
-    for (const NotifyRow& row : rows) {
-        CNotifier plain;
-        CNotifierEx ex;
-        CNotifier& ctrl = row.bEx ? ex : plain;
-        ctrl.m_pLog = &m_parent.m_log;
-        ctrl.m_bEat = row.bEat;
+        CSender sender;
+        CNotifier notifier;
+        CSender& ctrl = bReflect ? notifier : sender;
+        notifier.m_pLog = &m_parent.m_log;
         ASSERT_TRUE(ctrl.Create(nullptr, "n", WS_CHILD, CRect(0, 0, 10, 10), &m_parent, ID_CTRL));
         m_parent.m_log.clear();
         NMPROBE nm = {};
         nm.bAccept = 1;
-        EXPECT_EQ(row.result, ctrl.Fire(&nm)) << row.label;
-        EXPECT_EQ(row.log, m_parent.m_log) << row.label;
-        EXPECT_EQ(row.bAccept, nm.bAccept) << row.label;
+        EXPECT_EQ(bReflect ? 5 : 7, ctrl.Fire(&nm)) << "the handler's result comes back to the sender";
+        EXPECT_EQ(bReflect ? "child:probe;" : "parent:probe;", m_parent.m_log);
+        EXPECT_EQ(bReflect ? 1 : 0, nm.bAccept) << "the parent's ON_NOTIFY ran only without reflection";
         ctrl.DestroyWindow();
     }
 }
@@ -239,63 +160,43 @@ BEGIN_MESSAGE_MAP(CColorLabel, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-// Paints a window's client area into a 32-bit memory bitmap and returns one pixel.
+// Prints a window's client area into a canvas and returns one pixel.
 COLORREF PaintAndRead(HWND hWnd, int x, int y)
 {
-    RECT rc;
-    ::GetClientRect(hWnd, &rc);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = rc.right;
-    bi.bmiHeader.biHeight = -rc.bottom;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HBITMAP hbm = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hdc, hbm);
-    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF cr = ::GetPixel(hdc, x, y);
-    ::SelectObject(hdc, hOld);
-    ::DeleteObject(hbm);
-    ::DeleteDC(hdc);
-    return cr;
+    GdiCanvas canvas(x + 1, y + 1);
+    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)canvas.dc.m_hDC, PRF_CLIENT | PRF_ERASEBKGND);
+    return canvas.At(x, y);
 }
 
-TEST_F(ReflectionTest, ReflectedColourBrushIsUsed)
+TEST_F(ReflectionTest, ReflectedColourRequestTheChildAnswersOrDeclines)
 {
     HBRUSH hbrRed = ::CreateSolidBrush(RGB(255, 0, 0));
-    CColorLabel label;
-    label.m_hbr = hbrRed;
-    ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
-
-    // The request as a static control sends it: the child's brush comes back.
-    HDC hdc = ::GetDC(label.m_hWnd);
-    const LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)label.m_hWnd);
-    EXPECT_EQ((LRESULT)hbrRed, lResult);
-    EXPECT_EQ((UINT)CTLCOLOR_STATIC, label.m_nLastType);
-    EXPECT_GT(m_parent.m_nCtlColor, 0); // the parent's own handler ran, and reflected
-    EXPECT_EQ(RGB(255, 0, 0), ::GetBkColor(hdc));
-    ::ReleaseDC(label.m_hWnd, hdc);
-
-    // And the static control really paints its background with it.
-    EXPECT_EQ(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10));
-    label.DestroyWindow();
+    for (HBRUSH hbr : {hbrRed, HBRUSH(nullptr)}) {
+        CColorLabel label;
+        label.m_hbr = hbr;
+        ASSERT_TRUE(
+            label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
+        m_parent.m_nCtlColor = 0;
+        // The request as a static control sends it.
+        HDC hdc = ::GetDC(label.m_hWnd);
+        const LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)label.m_hWnd);
+        const COLORREF crBk = ::GetBkColor(hdc);
+        ::ReleaseDC(label.m_hWnd, hdc);
+        EXPECT_EQ(1, label.m_nCalls);
+        EXPECT_EQ((UINT)CTLCOLOR_STATIC, label.m_nLastType);
+        EXPECT_EQ(1, m_parent.m_nCtlColor) << "the parent's own handler runs, and its base reflects";
+        if (hbr != nullptr) {
+            EXPECT_EQ((LRESULT)hbrRed, lResult);
+            EXPECT_EQ(RGB(255, 0, 0), crBk);
+            EXPECT_EQ(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10)) << "the static paints with it";
+        } else {
+            // Declined: the parent's default processing answers with a brush of its own.
+            EXPECT_NE(0, lResult);
+            EXPECT_NE(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10));
+        }
+        label.DestroyWindow();
+    }
     ::DeleteObject(hbrRed);
-}
-
-TEST_F(ReflectionTest, NullReflectedBrushLeavesTheRequestToTheParent)
-{
-    CColorLabel label; // m_hbr null: declines
-    ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &m_parent, ID_CTRL));
-    HDC hdc = ::GetDC(label.m_hWnd);
-    const LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)label.m_hWnd);
-    ::ReleaseDC(label.m_hWnd, hdc);
-    EXPECT_EQ(1, label.m_nCalls);
-    // The parent's default processing answered: a brush, and not the child's (null) one.
-    EXPECT_NE(0, lResult);
-    EXPECT_NE(RGB(255, 0, 0), PaintAndRead(label.m_hWnd, 50, 10));
-    label.DestroyWindow();
 }
 
 // An owner-drawn button filling itself with blue.
@@ -313,18 +214,6 @@ public:
         ::DeleteObject(hbr);
     }
 };
-
-TEST_F(ReflectionTest, OwnerDrawButtonDrawsThroughReflection)
-{
-    COwnerButton button;
-    ASSERT_TRUE(
-        button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 40, 20), &m_parent, ID_CTRL));
-    const int nBefore = button.m_nDraws;
-    EXPECT_EQ(RGB(0, 0, 255), PaintAndRead(button.m_hWnd, 20, 10));
-    EXPECT_GT(button.m_nDraws, nBefore);
-    EXPECT_EQ(ID_CTRL, button.m_nLastCtlId);
-    button.DestroyWindow();
-}
 
 // A scroll bar that handles the scroll messages it sends to its parent.
 class CReflectScroll : public CScrollBar
@@ -346,8 +235,17 @@ BEGIN_MESSAGE_MAP(CReflectScroll, CScrollBar)
     ON_WM_HSCROLL_REFLECT()
 END_MESSAGE_MAP()
 
-TEST_F(ReflectionTest, ScrollMessageReachesTheScrollBar)
+TEST_F(ReflectionTest, OwnerDrawAndScrollMessagesReachTheControl)
 {
+    COwnerButton button;
+    ASSERT_TRUE(
+        button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 40, 20), &m_parent, ID_CTRL));
+    const int nBefore = button.m_nDraws;
+    EXPECT_EQ(RGB(0, 0, 255), PaintAndRead(button.m_hWnd, 20, 10));
+    EXPECT_GT(button.m_nDraws, nBefore);
+    EXPECT_EQ(ID_CTRL, button.m_nLastCtlId);
+    button.DestroyWindow();
+
     CReflectScroll bar;
     ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &m_parent, ID_CTRL));
     m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40000), (LPARAM)bar.m_hWnd);

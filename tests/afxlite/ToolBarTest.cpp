@@ -1,10 +1,9 @@
-// ToolBarTest.cpp: CToolBar from a TOOLBAR resource, its button queries,
-// its images, and the LM_* layouts including the most recently used width.
+// ToolBarTest.cpp: CToolBar layouts from a TOOLBAR resource, including the
+// most recently used width a docked bar can take again.
 #include <afxext.h>
 
 #include <gtest/gtest.h>
 
-#include "GdiCanvas.h"
 #include "frame_resource.h"
 
 namespace {
@@ -27,149 +26,53 @@ const int cxB = 23, cyB = 22;
 
 } // namespace
 
-TEST(CToolBarTest, LoadToolBarReadsTheResourceAndTheBitmap)
-{
-    BarHost host;
-    CToolBar bar;
-    ASSERT_TRUE(bar.Create(host.m_pFrame));
-    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR_SEP));
-    EXPECT_EQ(bar.GetCount(), 7);
-    EXPECT_EQ(bar.m_sizeImage, CSize(16, 15));
-    EXPECT_EQ(bar.m_sizeButton, CSize(cxB, cyB));
-    EXPECT_EQ(bar.GetToolBarCtrl().GetButtonSize(), CSize(cxB, cyB));
-    struct Row
-    {
-        const char* label;
-        int nIndex;
-        UINT nID;
-        UINT nStyle;
-        int iImage; // the width, for the separator
-    } rows[] = {{"first button", 0, ID_TEST_CMD1, TBBS_BUTTON, 0},
-                {"separator", 2, ID_SEPARATOR, TBBS_SEPARATOR, 8},
-                {"button after the separator", 3, ID_TEST_CMD3, TBBS_BUTTON, 2},
-                {"last button", 6, ID_TEST_CMD6, TBBS_BUTTON, 5}};
-    for (const Row& row : rows) {
-        UINT nID = 0, nStyle = 0;
-        int iImage = -1;
-        bar.GetButtonInfo(row.nIndex, nID, nStyle, iImage);
-        EXPECT_EQ(nID, row.nID) << row.label;
-        EXPECT_EQ(nStyle, row.nStyle) << row.label;
-        EXPECT_EQ(iImage, row.iImage) << row.label;
-        EXPECT_EQ(bar.GetItemID(row.nIndex), row.nID) << row.label;
-    }
-    EXPECT_EQ(bar.CommandToIndex(ID_TEST_CMD4), 4);
-    EXPECT_EQ(bar.CommandToIndex(4242), -1);
-    BITMAP bm = {};
-    ASSERT_NE(bar.m_hbmImageWell, nullptr);
-    ::GetObjectA(bar.m_hbmImageWell, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, 6 * 16);
-    EXPECT_FALSE(bar.LoadToolBar(4999)); // no such resource
-}
-
-TEST(CToolBarTest, ButtonStylesAndStates)
-{
-    BarHost host;
-    CToolBar bar;
-    ASSERT_TRUE(bar.Create(host.m_pFrame));
-    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
-    bar.SetButtonStyle(1, TBBS_CHECKBOX | TBBS_CHECKED);
-    EXPECT_EQ(bar.GetButtonStyle(1), (UINT)(TBBS_CHECKBOX | TBBS_CHECKED));
-    EXPECT_TRUE(bar.GetToolBarCtrl().IsButtonChecked(ID_TEST_CMD2));
-    bar.SetButtonStyle(2, TBBS_BUTTON | TBBS_DISABLED);
-    EXPECT_FALSE(bar.GetToolBarCtrl().IsButtonEnabled(ID_TEST_CMD3));
-    EXPECT_EQ(bar.GetButtonStyle(2), (UINT)TBBS_DISABLED);
-    EXPECT_TRUE(bar.GetToolBarCtrl().IsButtonEnabled(ID_TEST_CMD1));
-    EXPECT_EQ(bar.GetButtonStyle(0), (UINT)TBBS_BUTTON);
-
-    const UINT ids[] = {ID_TEST_CMD6, ID_SEPARATOR, ID_TEST_CMD5};
-    ASSERT_TRUE(bar.SetButtons(ids, 3));
-    EXPECT_EQ(bar.GetCount(), 3);
-    EXPECT_EQ(bar.GetItemID(0), (UINT)ID_TEST_CMD6);
-    EXPECT_EQ(bar.GetButtonStyle(1), (UINT)TBBS_SEPARATOR);
-}
-
-TEST(CToolBarTest, TheButtonsShowTheirImages)
-{
-    BarHost host;
-    CToolBar bar;
-    ASSERT_TRUE(bar.Create(host.m_pFrame));
-    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
-    host.m_pFrame->RecalcLayout();
-    GdiCanvas canvas(200, 40);
-    bar.SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc.m_hDC, PRF_CLIENT);
-    struct Row
-    {
-        const char* label;
-        int nIndex;
-        COLORREF clr;
-    } rows[] = {{"first image", 0, RGB(255, 0, 0)},
-                {"third image", 2, RGB(0, 0, 255)},
-                {"last image", 5, RGB(255, 0, 255)}};
-    for (const Row& row : rows) {
-        CRect rc;
-        bar.GetItemRect(row.nIndex, &rc);
-        // The whole 16 x 15 image shows inside its button, in its colour only.
-        EXPECT_EQ(canvas.Count(row.clr, rc.left, rc.top, rc.right, rc.bottom), 16 * 15) << row.label;
-        EXPECT_EQ(canvas.Count(row.clr), 16 * 15) << row.label;
-    }
-}
-
 TEST(CToolBarTest, DynamicLayoutModes)
 {
-    struct Row
+    enum Kind
+    {
+        kPlain,
+        kFramed,    // flat, with borders 2, 3, 4, 5
+        kSeparated, // a separator after the second button
+        kFixed      // without CBRS_SIZE_DYNAMIC
+    };
+    const struct
     {
         const char* label;
+        Kind kind;
         int nLength;
         DWORD dwMode;
         CSize expected;
     } rows[] = {
-        {"docked horizontally: one row", -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB, cyB)},
-        {"docked vertically: one column", -1, LM_VERTDOCK, CSize(cxB, 6 * cyB)},
-        {"stretched across", -1, LM_STRETCH | LM_HORZ, CSize(32767, cyB)},
-        {"stretched down", -1, LM_STRETCH, CSize(cxB, 32767)},
-        {"width 70: three per row", 70, LM_HORZ, CSize(3 * cxB, 2 * cyB)},
-        {"width 100: four, then two", 100, LM_HORZ, CSize(4 * cxB, 2 * cyB)},
-        {"width below one button: one per row", 5, LM_HORZ, CSize(cxB, 6 * cyB)},
-        {"height 50: the narrowest that fits is two rows", 50, LM_HORZ | LM_LENGTHY, CSize(3 * cxB, 2 * cyB)},
-        {"height 30: one row", 30, LM_HORZ | LM_LENGTHY, CSize(6 * cxB, cyB)},
-        {"height 140: one column", 140, LM_LENGTHY, CSize(cxB, 6 * cyB)},
-        {"most recently used width, never set: one row", -1, LM_HORZ | LM_MRUWIDTH, CSize(6 * cxB, cyB)},
-        {"no length, not floating, horizontal", -1, LM_HORZ, CSize(6 * cxB, cyB)},
+        {"docked horizontally: one row", kPlain, -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB, cyB)},
+        {"stretched across", kPlain, -1, LM_STRETCH | LM_HORZ, CSize(32767, cyB)},
+        {"width 70: three per row", kPlain, 70, LM_HORZ, CSize(3 * cxB, 2 * cyB)},
+        {"height 50: the narrowest that fits is two rows", kPlain, 50, LM_HORZ | LM_LENGTHY,
+         CSize(3 * cxB, 2 * cyB)},
+        {"height 140: one column", kPlain, 140, LM_LENGTHY, CSize(cxB, 6 * cyB)},
+        {"most recently used width, never set: one row", kPlain, -1, LM_HORZ | LM_MRUWIDTH,
+         CSize(6 * cxB, cyB)},
+        {"borders docked", kFramed, -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB + 6, cyB + 8)},
+        {"the length includes the borders: 75 leaves 69 for three", kFramed, 75, LM_HORZ,
+         CSize(3 * cxB + 6, 2 * cyB + 8)},
+        {"a separator adds its width", kSeparated, -1, LM_HORZ | LM_HORZDOCK, CSize(6 * cxB + 8, cyB)},
+        {"a fixed bar keeps its one row", kFixed, 70, LM_HORZ, CSize(6 * cxB, cyB)},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         BarHost host;
         CToolBar bar;
-        ASSERT_TRUE(bar.Create(host.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
-        ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
+        const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | (row.kind == kFixed ? 0 : CBRS_SIZE_DYNAMIC);
+        ASSERT_TRUE(row.kind == kFramed
+                        ? bar.CreateEx(host.m_pFrame, TBSTYLE_FLAT, dwStyle, CRect(2, 3, 4, 5))
+                        : bar.Create(host.m_pFrame, dwStyle));
+        ASSERT_TRUE(bar.LoadToolBar(row.kind == kSeparated ? IDR_TEST_TOOLBAR_SEP : IDR_TEST_TOOLBAR));
         EXPECT_EQ(bar.CalcDynamicLayout(row.nLength, row.dwMode), row.expected) << row.label;
+        if (row.kind == kFramed) {
+            EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE), CSize(6 * cxB + 6, cyB + 8)) << row.label;
+        }
         // Without LM_COMMIT nothing wrapped for good.
         for (int i = 0; i < bar.GetCount(); ++i)
             EXPECT_EQ(bar.GetButtonStyle(i) & TBBS_WRAPPED, 0u) << row.label << ", button " << i;
     }
-}
-
-TEST(CToolBarTest, BordersSeparatorsAndFixedBars)
-{
-    BarHost host;
-    CToolBar framed;
-    ASSERT_TRUE(framed.CreateEx(host.m_pFrame, TBSTYLE_FLAT,
-                                WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, CRect(2, 3, 4, 5)));
-    ASSERT_TRUE(framed.LoadToolBar(IDR_TEST_TOOLBAR));
-    EXPECT_EQ(framed.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK), CSize(6 * cxB + 6, cyB + 8));
-    // The length includes the borders: 75 leaves 69 for three buttons.
-    EXPECT_EQ(framed.CalcDynamicLayout(75, LM_HORZ), CSize(3 * cxB + 6, 2 * cyB + 8));
-    EXPECT_EQ(framed.CalcFixedLayout(FALSE, TRUE), CSize(6 * cxB + 6, cyB + 8));
-
-    CToolBar separated;
-    ASSERT_TRUE(separated.Create(host.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
-    ASSERT_TRUE(separated.LoadToolBar(IDR_TEST_TOOLBAR_SEP));
-    EXPECT_EQ(separated.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK), CSize(6 * cxB + 8, cyB));
-
-    // Without CBRS_SIZE_DYNAMIC a bar keeps its one row.
-    CToolBar fixed;
-    ASSERT_TRUE(fixed.Create(host.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
-    ASSERT_TRUE(fixed.LoadToolBar(IDR_TEST_TOOLBAR));
-    EXPECT_EQ(fixed.CalcDynamicLayout(70, LM_HORZ), CSize(6 * cxB, cyB));
 }
 
 TEST(CToolBarTest, AFloatingCommitSetsTheWidthADockedBarCanTakeAgain)

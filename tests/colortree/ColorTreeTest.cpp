@@ -84,52 +84,51 @@ protected:
 
 TEST_F(ColorTreeTest, EveryRecordIsFreedExactlyOnce)
 {
-    HTREEITEM a = m_tree.InsertItem("A"), a1 = m_tree.InsertItem("A1", a);
-    m_tree.InsertItem("A11", a1);
-    HTREEITEM a2 = m_tree.InsertItem("A2", a), hRaw = InsertRaw(m_tree, "raw");
-    m_tree.InsertItem("B");
-    const std::vector<void*> rec = CountRecords(m_tree); // A, A1, A11, A2, B
-    struct Step
-    {
-        const char* label;
-        HTREEITEM hItem;           // given to DeleteItem
-        bool bAll;                 // DeleteAllItems instead
-        std::vector<void*> listed; // the records left, in order
-        UINT nItems;               // left in the tree
-    } steps[] = {
-        {"null handle: nothing", nullptr, false, rec, 6},
-        {"item without a record: neither freed nor deleted", hRaw, false, rec, 6},
-        {"leaf", a2, false, {rec[0], rec[1], rec[2], rec[4]}, 5},
-        {"parent: its record only, its subtree leaves the tree", a, false, {rec[1], rec[2], rec[4]}, 2},
-        {"DeleteAllItems: the rest", nullptr, true, {}, 0},
-    };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.label);
-        s.bAll ? m_tree.DeleteAllItems() : m_tree.DeleteItem(s.hItem);
-        for (void* p : rec)
-            EXPECT_EQ(std::count(s.listed.begin(), s.listed.end(), p) ? 0 : 1, g_freed[p]);
-        EXPECT_EQ(s.listed, std::vector<void*>(m_tree.m_arItems.GetData(),
-                                               m_tree.m_arItems.GetData() + m_tree.m_arItems.GetSize()));
-        EXPECT_EQ(s.nItems, m_tree.GetCount());
-    }
-}
-
-TEST_F(ColorTreeTest, ThousandRecordsOutliveTheWindowAndGoOnceWithTheControl)
-{
     std::vector<void*> rec;
     {
         CColorTreeCtrl tree;
         m_tree.UnsubclassWindow(); // this control dies in this scope instead
         ASSERT_TRUE(tree.SubclassDlgItem(IDC_TREE, &m_dlg));
-        for (HTREEITEM h = TVI_ROOT; tree.GetCount() < 1000;) // chains ten levels deep
-            h = tree.InsertItem("item", tree.GetCount() % 10 ? h : TVI_ROOT);
-        rec = CountRecords(tree);
-        m_dlg.DestroyWindow();
-        EXPECT_TRUE(g_freed.empty());
+        HTREEITEM a = tree.InsertItem("A"), a1 = tree.InsertItem("A1", a);
+        tree.InsertItem("A11", a1);
+        HTREEITEM a2 = tree.InsertItem("A2", a), hRaw = InsertRaw(tree, "raw");
+        tree.InsertItem("B");
+        rec = CountRecords(tree); // A, A1, A11, A2, B
+        const struct
+        {
+            const char* label;
+            HTREEITEM hItem;           // given to DeleteItem; none: the window is destroyed
+            std::vector<void*> listed; // the records left, in order
+            UINT nItems;               // left in the tree
+        } steps[] = {
+            {"null handle: nothing", nullptr, rec, 6},
+            {"item without a record: neither freed nor deleted", hRaw, rec, 6},
+            {"leaf", a2, {rec[0], rec[1], rec[2], rec[4]}, 5},
+            {"parent: its record only, its subtree leaves the tree", a, {rec[1], rec[2], rec[4]}, 2},
+            {"window destroyed: the records stay with the control", TVI_ROOT, {rec[1], rec[2], rec[4]}, 0},
+        };
+        for (const auto& s : steps) {
+            SCOPED_TRACE(s.label);
+            s.hItem == TVI_ROOT ? (void)m_dlg.DestroyWindow() : (void)tree.DeleteItem(s.hItem);
+            for (void* p : rec)
+                EXPECT_EQ(std::count(s.listed.begin(), s.listed.end(), p) ? 0 : 1, g_freed[p]);
+            EXPECT_EQ(s.listed, std::vector<void*>(tree.m_arItems.GetData(),
+                                                   tree.m_arItems.GetData() + tree.m_arItems.GetSize()));
+            EXPECT_EQ(s.nItems, tree.m_hWnd ? tree.GetCount() : 0u);
+        }
     }
-    ASSERT_EQ(1000u, rec.size());
     for (void* p : rec)
-        ASSERT_EQ(1, g_freed[p]);
+        EXPECT_EQ(1, g_freed[p]) << "each freed once, at the latest with the control";
+
+    // DeleteAllItems frees what is listed.
+    m_dlg.Create(IDD_TREE_TEST);
+    ASSERT_TRUE(m_tree.SubclassDlgItem(IDC_TREE, &m_dlg));
+    m_tree.InsertItem("C", m_tree.InsertItem("D"));
+    rec = CountRecords(m_tree);
+    m_tree.DeleteAllItems();
+    EXPECT_EQ(0, m_tree.m_arItems.GetSize());
+    for (void* p : rec)
+        EXPECT_EQ(1, g_freed[p]);
 }
 
 TEST_F(ColorTreeTest, RecordsBehindTheApi)
@@ -142,8 +141,6 @@ TEST_F(ColorTreeTest, RecordsBehindTheApi)
     m_tree.SetItemColors(h, 1, 2, 3, 4);                              // selected variant first
     EXPECT_EQ(std::vector<COLORREF>({2, 1, 4, 3}),
               std::vector<COLORREF>({p->m_crBack, p->m_crBackSelected, p->m_crText, p->m_crTextSelected}));
-    EXPECT_TRUE(m_tree.SetUserData(h, 77));
-    EXPECT_EQ(77u, m_tree.GetUserData(h));
 
     // An item without a record: refused quietly, its parameter untouched.
     HTREEITEM hRaw = InsertRaw(m_tree, "raw");
@@ -194,7 +191,7 @@ TEST_F(ColorTreeTest, PaintsEachItemInItsColours)
     const COLORREF crYellow = RGB(255, 255, 0), crRed = RGB(200, 0, 0), crBlue = RGB(0, 0, 160);
     const COLORREF sys = QUILLON_SYSCOLOR, crFace = ::GetSysColor(COLOR_3DFACE);
     HTREEITEM hRoot = m_tree.InsertItem("Root"), hPlain = m_tree.InsertItem("Plain", hRoot);
-    HTREEITEM hColour = m_tree.InsertItem("Colour", hRoot), hBlack = m_tree.InsertItem("Black", hRoot);
+    HTREEITEM hColour = m_tree.InsertItem("Colour", hRoot);
     HTREEITEM hBold = m_tree.InsertItem("Wide", hRoot), hNormal = m_tree.InsertItem("Wide", hRoot);
     HTREEITEM hRaw = InsertRaw(m_tree, "Raw");
     for (HTREEITEM h : {hRoot, hPlain})
@@ -208,15 +205,12 @@ TEST_F(ColorTreeTest, PaintsEachItemInItsColours)
 
     const CRect rcRoot = Label(hRoot), rcColour = Label(hColour);
     EXPECT_EQ(crFace, m_canvas.At(rcRoot.left - 3, rcRoot.top + 3)) << "root band starts 3 pixels left";
-    EXPECT_NE(crFace, m_canvas.At(rcRoot.left - 4, rcRoot.top + 3));
     EXPECT_EQ(crFace, Right(hRoot));
     EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), m_canvas.At(m_rcClient.right - 1, rcRoot.bottom - 1)) << "frame";
     EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), Right(hPlain)) << "selected child";
     EXPECT_EQ(crYellow, m_canvas.At(rcColour.left, rcColour.top + 3));
-    EXPECT_NE(crYellow, m_canvas.At(rcColour.left - 1, rcColour.top + 3));
     EXPECT_EQ(crYellow, Right(hColour));
     EXPECT_GT(Ink(hColour, crRed), 0);
-    EXPECT_EQ(kBlack, Right(hBlack)) << "never coloured";
     EXPECT_GT(Ink(hBold, crRed), Ink(hNormal, crRed) + 3) << "bold 1";
     EXPECT_EQ(crFace, m_canvas.At(Label(hRaw).left - 3, Label(hRaw).top + 3)) << "no record: the defaults";
 
@@ -266,16 +260,12 @@ TEST_F(ColorTreeTest, ScrollingAndExpandingRepaintInColour)
         m_tree.SetItemColors(hChild, 0, colours[hChild] = RGB(255 - i * 8, 64, i * 8), 0, 0);
     }
     Snap();
-    HTREEITEM hTop = nullptr;
-    for (int nStep = 0; nStep < 4; nStep++) {
-        SCOPED_TRACE(nStep); // first paint, scrolled 3 lines, expanded, collapsed
-        if (nStep == 1) {
-            for (int i = 0; i < 3; i++)
-                m_tree.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
-            hTop = m_tree.GetFirstVisibleItem();
-        }
-        if (nStep >= 2)
-            m_tree.Expand(hTop, nStep == 2 ? TVE_EXPAND : TVE_COLLAPSE);
+    for (int nStep = 0; nStep < 2; nStep++) {
+        SCOPED_TRACE(nStep); // scrolled 3 lines, then the top item expanded
+        for (int i = 0; i < 3 && nStep == 0; i++)
+            m_tree.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+        if (nStep == 1)
+            m_tree.Expand(m_tree.GetFirstVisibleItem(), TVE_EXPAND);
         Snap(false); // only what the tree invalidated
         int nRows = 0;
         for (HTREEITEM h = m_tree.GetFirstVisibleItem(); h && Label(h).bottom <= m_rcClient.bottom;

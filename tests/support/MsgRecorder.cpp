@@ -46,16 +46,10 @@ UINT MarkerMessage()
 MsgRecorder::MsgRecorder() : m_hHook(nullptr)
 {
     // Messages the platform sends for its own purposes, which no test means.
-    static const UINT noise[] = {WM_GETICON,
-                                 WM_GETOBJECT,
-                                 WM_IME_SETCONTEXT,
-                                 WM_IME_NOTIFY,
-                                 WM_IME_REQUEST,
-                                 WM_DEVICECHANGE,
-                                 WM_TIMECHANGE,
-                                 0x0090 /* WM_UAHDESTROYWINDOW */,
-                                 0x031F /* WM_DWMNCRENDERINGCHANGED */,
-                                 WM_ENTERIDLE};
+    // (0x0090 and 0x031F: WM_UAHDESTROYWINDOW and WM_DWMNCRENDERINGCHANGED.)
+    static const UINT noise[] = {WM_GETICON,     WM_GETOBJECT,    WM_IME_SETCONTEXT, WM_IME_NOTIFY,
+                                 WM_IME_REQUEST, WM_DEVICECHANGE, WM_TIMECHANGE,     0x0090,
+                                 0x031F,         WM_ENTERIDLE};
     m_ignored.assign(std::begin(noise), std::end(noise));
     m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMsgHook, nullptr, ::GetCurrentThreadId());
 }
@@ -202,75 +196,51 @@ namespace {
 
 const unsigned kKindFlags = sent | posted | parent | defwinproc;
 
-bool EntryMatches(const MsgEntry& e, const MsgRecord& r)
-{
-    if (e.message != r.message || (e.flags & kKindFlags) != (r.flags & kKindFlags))
-        return false;
-    if ((e.flags & wparam) && e.wParam != r.wParam)
-        return false;
-    if ((e.flags & lparam) && e.lParam != r.lParam)
-        return false;
-    if ((e.flags & code) && e.code != r.code)
-        return false;
-    return true;
-}
-
-// Same message and kind: the pair is reported as one row with its differences.
+// Same message and kind: a pair that is reported as one row, with its differences.
 bool SameSlot(const MsgEntry& e, const MsgRecord& r)
 {
     return e.message == r.message && (e.flags & kKindFlags) == (r.flags & kKindFlags);
 }
 
-std::string FlagText(unsigned flags)
+bool EntryMatches(const MsgEntry& e, const MsgRecord& r)
 {
-    std::string s;
-    static const struct
-    {
-        unsigned flag;
-        const char* name;
-    } names[] = {{sent, "sent"},
-                 {posted, "posted"},
-                 {parent, "parent"},
-                 {defwinproc, "defwinproc"},
-                 {optional, "optional"}};
-    for (const auto& n : names) {
-        if (flags & n.flag) {
-            if (!s.empty())
-                s += '|';
-            s += n.name;
-        }
-    }
-    return s;
+    return SameSlot(e, r) && (!(e.flags & wparam) || e.wParam == r.wParam) &&
+           (!(e.flags & lparam) || e.lParam == r.lParam) && (!(e.flags & code) || e.code == r.code);
 }
 
-std::string Hex(unsigned long long v)
+std::string Describe(UINT message, unsigned flags, unsigned shown, WPARAM w, LPARAM l, UINT nCode)
 {
-    char buf[32];
-    snprintf(buf, sizeof buf, "%llx", v);
-    return buf;
+    std::string s = MsgRecorder::MessageName(message);
+    static const char* const names[] = {"sent", "posted", "parent", "defwinproc", "", "", "", "optional"};
+    const char* sep = " ";
+    for (unsigned bit = 0; bit < 8; ++bit) {
+        if ((flags & (1u << bit)) && *names[bit] != '\0') {
+            s = s + sep + names[bit];
+            sep = "|";
+        }
+    }
+    char buf[96];
+    snprintf(buf, sizeof buf, " w=%llx", (unsigned long long)w);
+    s += (shown & wparam) ? buf : "";
+    snprintf(buf, sizeof buf, " l=%llx", (unsigned long long)l);
+    s += (shown & lparam) ? buf : "";
+    snprintf(buf, sizeof buf, " code=%x", nCode);
+    s += (shown & code) ? buf : "";
+    return s;
 }
 
 } // namespace
 
 std::string MsgRecorder::Describe(const MsgRecord& r)
 {
-    std::string s = MessageName(r.message) + " " + FlagText(r.flags) +
-                    " w=" + Hex((unsigned long long)r.wParam) + " l=" + Hex((unsigned long long)r.lParam);
-    if (r.message == WM_COMMAND || r.message == WM_NOTIFY)
-        s += " code=" + Hex(r.code);
-    return s;
+    const bool bCode = r.message == WM_COMMAND || r.message == WM_NOTIFY;
+    return ::Describe(r.message, r.flags, wparam | lparam | (bCode ? unsigned(code) : 0u), r.wParam, r.lParam,
+                      r.code);
 }
 
 std::string MsgRecorder::Describe(const MsgEntry& e)
 {
-    std::string s = MessageName(e.message) + " " + FlagText(e.flags);
-    if (e.flags & wparam)
-        s += " w=" + Hex((unsigned long long)e.wParam);
-    if (e.flags & lparam)
-        s += " l=" + Hex((unsigned long long)e.lParam);
-    if (e.flags & code)
-        s += " code=" + Hex(e.code);
-    return s;
+    return ::Describe(e.message, e.flags, e.flags, e.wParam, e.lParam, e.code);
 }
 
 bool MsgRecorder::Match(const MsgEntry* expected, std::string* pReport) const
@@ -319,15 +289,13 @@ bool MsgRecorder::Match(const MsgEntry* expected, std::string* pReport) const
         size_t nWidth = 8;
         for (const Row& r : rows)
             nWidth = std::max(nWidth, r.exp.size());
-        std::string& out = *pReport;
-        out = "  #  " + std::string("expected") + std::string(nWidth - 8, ' ') + "      actual\n";
+        char line[600];
+        snprintf(line, sizeof line, "  #  %-*s      actual\n", (int)nWidth, "expected");
+        *pReport = line;
         for (size_t n = 0; n < rows.size(); ++n) {
-            char num[16];
-            snprintf(num, sizeof num, "%3zu  ", n);
-            out += num;
-            out += rows[n].exp + std::string(nWidth - rows[n].exp.size(), ' ');
-            out += rows[n].bad ? "  !=  " : "      ";
-            out += rows[n].act + "\n";
+            snprintf(line, sizeof line, "%3zu  %-*s%s%s\n", n, (int)nWidth, rows[n].exp.c_str(),
+                     rows[n].bad ? "  !=  " : "      ", rows[n].act.c_str());
+            *pReport += line;
         }
     }
     return bOk;
@@ -343,63 +311,42 @@ void MsgRecorder::Expect(const MsgEntry* expected, const char* context, const ch
 
 std::string MsgRecorder::MessageName(UINT message)
 {
-#define NAME(m)                                                                                              \
-    case m:                                                                                                  \
-        return #m;
-    switch (message) {
-        NAME(WM_NULL)
-        NAME(WM_CREATE)
-        NAME(WM_DESTROY) NAME(WM_MOVE) NAME(WM_SIZE) NAME(WM_ACTIVATE) NAME(WM_SETFOCUS) NAME(WM_KILLFOCUS) NAME(
-            WM_ENABLE) NAME(WM_SETREDRAW) NAME(WM_SETTEXT) NAME(WM_GETTEXT) NAME(WM_GETTEXTLENGTH)
-            NAME(WM_PAINT) NAME(WM_CLOSE) NAME(WM_QUIT) NAME(WM_ERASEBKGND) NAME(WM_SYSCOLORCHANGE) NAME(
-                WM_SHOWWINDOW) NAME(WM_SETTINGCHANGE) NAME(WM_ACTIVATEAPP) NAME(WM_CANCELMODE) NAME(WM_SETCURSOR)
-                NAME(WM_MOUSEACTIVATE) NAME(WM_CHILDACTIVATE) NAME(WM_GETMINMAXINFO) NAME(WM_DRAWITEM) NAME(
-                    WM_MEASUREITEM) NAME(WM_DELETEITEM) NAME(WM_SETFONT) NAME(WM_GETFONT) NAME(WM_WINDOWPOSCHANGING)
-                    NAME(WM_WINDOWPOSCHANGED) NAME(WM_NOTIFY) NAME(WM_CONTEXTMENU) NAME(WM_STYLECHANGING) NAME(
-                        WM_STYLECHANGED) NAME(WM_DISPLAYCHANGE) NAME(WM_NCCREATE) NAME(WM_NCDESTROY)
-                        NAME(WM_NCCALCSIZE) NAME(WM_NCHITTEST) NAME(WM_NCPAINT) NAME(WM_NCACTIVATE) NAME(
-                            WM_GETDLGCODE) NAME(WM_NCMOUSEMOVE) NAME(WM_NCLBUTTONDOWN) NAME(WM_KEYDOWN)
-                            NAME(WM_KEYUP) NAME(WM_CHAR) NAME(WM_DEADCHAR) NAME(WM_SYSKEYDOWN) NAME(
-                                WM_SYSKEYUP) NAME(WM_SYSCHAR) NAME(WM_INITDIALOG) NAME(WM_COMMAND)
-                                NAME(WM_SYSCOMMAND) NAME(WM_TIMER) NAME(WM_HSCROLL) NAME(WM_VSCROLL) NAME(
-                                    WM_INITMENU) NAME(WM_INITMENUPOPUP) NAME(WM_MENUSELECT) NAME(WM_ENTERIDLE)
-                                    NAME(WM_CTLCOLORMSGBOX) NAME(WM_CTLCOLOREDIT) NAME(WM_CTLCOLORLISTBOX) NAME(
-                                        WM_CTLCOLORBTN) NAME(WM_CTLCOLORDLG) NAME(WM_CTLCOLORSCROLLBAR)
-                                        NAME(WM_CTLCOLORSTATIC) NAME(WM_MOUSEMOVE) NAME(WM_LBUTTONDOWN) NAME(
-                                            WM_LBUTTONUP) NAME(WM_LBUTTONDBLCLK) NAME(WM_RBUTTONDOWN)
-                                            NAME(WM_RBUTTONUP) NAME(WM_RBUTTONDBLCLK) NAME(WM_MBUTTONDOWN) NAME(
-                                                WM_MBUTTONUP) NAME(WM_MOUSEWHEEL) NAME(WM_PARENTNOTIFY)
-                                                NAME(WM_ENTERMENULOOP) NAME(WM_EXITMENULOOP) NAME(
-                                                    WM_CAPTURECHANGED) NAME(WM_MOVING) NAME(WM_SIZING)
-                                                    NAME(WM_MOUSEHOVER) NAME(WM_MOUSELEAVE) NAME(WM_CUT) NAME(
-                                                        WM_COPY) NAME(WM_PASTE) NAME(WM_CLEAR) NAME(WM_UNDO)
-                                                        NAME(WM_PRINT) NAME(WM_PRINTCLIENT) NAME(WM_USER) NAME(
-                                                            WM_IME_SETCONTEXT) NAME(WM_IME_NOTIFY)
-                                                            NAME(WM_GETICON) NAME(WM_SETICON) NAME(
-                                                                EM_GETSEL) NAME(EM_SETSEL) NAME(EM_GETRECT)
-                                                                NAME(EM_SCROLL) NAME(EM_LINESCROLL) NAME(
-                                                                    EM_SCROLLCARET) NAME(EM_GETMODIFY)
-                                                                    NAME(EM_SETMODIFY) NAME(EM_GETLINECOUNT) NAME(
-                                                                        EM_LINEINDEX) NAME(EM_REPLACESEL)
-                                                                        NAME(EM_GETLINE) NAME(EM_LIMITTEXT) NAME(
-                                                                            EM_CANUNDO) NAME(EM_UNDO) NAME(EM_LINEFROMCHAR)
-                                                                            NAME(EM_SETREADONLY) NAME(
-                                                                                EM_SETMARGINS) NAME(EM_GETMARGINS)
-                                                                                NAME(EM_POSFROMCHAR) NAME(
-                                                                                    EM_CHARFROMPOS) NAME(BM_GETCHECK)
-                                                                                    NAME(BM_SETCHECK) NAME(
-                                                                                        BM_GETSTATE) NAME(BM_SETSTATE)
-                                                                                        NAME(BM_SETSTYLE) NAME(
-                                                                                            BM_CLICK) NAME(BM_GETIMAGE)
-                                                                                            NAME(BM_SETIMAGE) NAME(
-                                                                                                STM_SETICON)
-                                                                                                NAME(STM_GETICON) NAME(
-                                                                                                    STM_SETIMAGE)
-                                                                                                    NAME(
-                                                                                                        STM_GETIMAGE) default
-            : break;
-    }
-#undef NAME
+    static const struct
+    {
+        UINT message;
+        const char* name;
+    } names[] = {
+#define N(m) {m, #m}
+        // clang-format off
+        N(WM_NULL), N(WM_CREATE), N(WM_DESTROY), N(WM_MOVE), N(WM_SIZE), N(WM_ACTIVATE), N(WM_SETFOCUS),
+        N(WM_KILLFOCUS), N(WM_ENABLE), N(WM_SETREDRAW), N(WM_SETTEXT), N(WM_GETTEXT), N(WM_GETTEXTLENGTH),
+        N(WM_PAINT), N(WM_CLOSE), N(WM_QUIT), N(WM_ERASEBKGND), N(WM_SYSCOLORCHANGE), N(WM_SHOWWINDOW),
+        N(WM_SETTINGCHANGE), N(WM_ACTIVATEAPP), N(WM_CANCELMODE), N(WM_SETCURSOR), N(WM_MOUSEACTIVATE),
+        N(WM_CHILDACTIVATE), N(WM_GETMINMAXINFO), N(WM_DRAWITEM), N(WM_MEASUREITEM), N(WM_DELETEITEM), N(WM_SETFONT),
+        N(WM_GETFONT), N(WM_WINDOWPOSCHANGING), N(WM_WINDOWPOSCHANGED), N(WM_NOTIFY), N(WM_CONTEXTMENU),
+        N(WM_STYLECHANGING), N(WM_STYLECHANGED), N(WM_DISPLAYCHANGE), N(WM_NCCREATE), N(WM_NCDESTROY),
+        N(WM_NCCALCSIZE), N(WM_NCHITTEST), N(WM_NCPAINT), N(WM_NCACTIVATE), N(WM_GETDLGCODE), N(WM_NCMOUSEMOVE),
+        N(WM_NCLBUTTONDOWN), N(WM_KEYDOWN), N(WM_KEYUP), N(WM_CHAR), N(WM_DEADCHAR), N(WM_SYSKEYDOWN),
+        N(WM_SYSKEYUP), N(WM_SYSCHAR), N(WM_INITDIALOG), N(WM_COMMAND), N(WM_SYSCOMMAND), N(WM_TIMER), N(WM_HSCROLL),
+        N(WM_VSCROLL), N(WM_INITMENU), N(WM_INITMENUPOPUP), N(WM_MENUSELECT), N(WM_ENTERIDLE), N(WM_CTLCOLORMSGBOX),
+        N(WM_CTLCOLOREDIT), N(WM_CTLCOLORLISTBOX), N(WM_CTLCOLORBTN), N(WM_CTLCOLORDLG), N(WM_CTLCOLORSCROLLBAR),
+        N(WM_CTLCOLORSTATIC), N(WM_MOUSEMOVE), N(WM_LBUTTONDOWN), N(WM_LBUTTONUP), N(WM_LBUTTONDBLCLK),
+        N(WM_RBUTTONDOWN), N(WM_RBUTTONUP), N(WM_RBUTTONDBLCLK), N(WM_MBUTTONDOWN), N(WM_MBUTTONUP),
+        N(WM_MOUSEWHEEL), N(WM_PARENTNOTIFY), N(WM_ENTERMENULOOP), N(WM_EXITMENULOOP), N(WM_CAPTURECHANGED),
+        N(WM_MOVING), N(WM_SIZING), N(WM_MOUSEHOVER), N(WM_MOUSELEAVE), N(WM_CUT), N(WM_COPY), N(WM_PASTE),
+        N(WM_CLEAR), N(WM_UNDO), N(WM_PRINT), N(WM_PRINTCLIENT), N(WM_USER), N(WM_IME_SETCONTEXT), N(WM_IME_NOTIFY),
+        N(WM_GETICON), N(WM_SETICON), N(EM_GETSEL), N(EM_SETSEL), N(EM_GETRECT), N(EM_SCROLL), N(EM_LINESCROLL),
+        N(EM_SCROLLCARET), N(EM_GETMODIFY), N(EM_SETMODIFY), N(EM_GETLINECOUNT), N(EM_LINEINDEX), N(EM_REPLACESEL),
+        N(EM_GETLINE), N(EM_LIMITTEXT), N(EM_CANUNDO), N(EM_UNDO), N(EM_LINEFROMCHAR), N(EM_SETREADONLY),
+        N(EM_SETMARGINS), N(EM_GETMARGINS), N(EM_POSFROMCHAR), N(EM_CHARFROMPOS), N(BM_GETCHECK), N(BM_SETCHECK),
+        N(BM_GETSTATE), N(BM_SETSTATE), N(BM_SETSTYLE), N(BM_CLICK), N(BM_GETIMAGE), N(BM_SETIMAGE), N(STM_SETICON),
+        N(STM_GETICON), N(STM_SETIMAGE), N(STM_GETIMAGE)
+    // clang-format on
+#undef N
+    };
+    for (const auto& n : names)
+        if (n.message == message)
+            return n.name;
     char buf[96];
     if (message >= 0xC000 && message <= 0xFFFF) {
         char name[64];

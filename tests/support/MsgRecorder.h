@@ -19,15 +19,12 @@
 //         {0}};
 //     EXPECT_SEQ(rec, seq, "typing a");
 //
-// Flags of a record say how the message arrived: `sent` (delivered by a
-// send or a direct call of the window procedure), `posted` (taken from the
-// queue by GetMessage/PeekMessage), `parent` (recorded on a window watched
-// as a parent), `defwinproc` (arrived while the same window's original
-// procedure was already running, i.e. the window sent it to itself).
-// Flags of an expected entry add what to compare: `wparam`, `lparam`, `code`
-// (the notification code of WM_COMMAND/WM_NOTIFY), and `optional` (the entry
-// may be missing). Expected flags sent/posted/parent/defwinproc must equal
-// the record's.
+// Record flags say how the message arrived: `sent` (a send or a direct call
+// of the window procedure), `posted` (taken from the queue), `parent` (on a
+// window watched as a parent), `defwinproc` (sent by the window to itself
+// while its own procedure was running). Expected entries add what to
+// compare: `wparam`, `lparam`, `code` (of WM_COMMAND/WM_NOTIFY) and
+// `optional` (may be missing); their kind flags must equal the record's.
 #pragma once
 
 #include <windows.h>

@@ -3,33 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 CTestApp* g_pTestApp = nullptr;
 
-// Per-process profile file in the temporary folder, so parallel test
-// executables never share one.
+// A fresh file in the temporary folder per process, so parallel test
+// executables never share a profile.
 std::string MakeProfilePath()
 {
-    char dir[MAX_PATH] = {};
+    char dir[MAX_PATH] = {}, path[MAX_PATH] = {};
     DWORD n = ::GetTempPathA(MAX_PATH, dir);
-    if (n == 0 || n >= MAX_PATH)
-        std::strcpy(dir, ".\\");
-    char exe[MAX_PATH] = {};
-    ::GetModuleFileNameA(NULL, exe, MAX_PATH);
-    const char* name = std::strrchr(exe, '\\');
-    name = name ? name + 1 : exe;
-    std::string base(name);
-    size_t dot = base.rfind('.');
-    if (dot != std::string::npos)
-        base.erase(dot);
-    char path[MAX_PATH * 2];
-    std::snprintf(path, sizeof(path), "%s%s-%lu.ini", dir, base.c_str(),
-                  static_cast<unsigned long>(::GetCurrentProcessId()));
+    if (n == 0 || n >= MAX_PATH || !::GetTempFileNameA(dir, "qtp", 0, path))
+        ASSERT_MSG(false, "CTestApp: no temporary profile file");
     return path;
 }
 
@@ -38,9 +25,7 @@ std::string MakeProfilePath()
 CTestApp::CTestApp() : CWinApp("Quillon Tests"), m_nextAnswer(0)
 {
     g_pTestApp = this;
-    std::string path = MakeProfilePath();
-    ::DeleteFileA(path.c_str()); // left over from a crashed run with the same id
-    m_pszProfileName = _strdup(path.c_str());
+    m_pszProfileName = _strdup(MakeProfilePath().c_str());
 }
 
 CTestApp::~CTestApp()

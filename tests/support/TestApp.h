@@ -1,37 +1,25 @@
 // TestApp.h: the application object of every Windows test executable.
 //
-// TestMain.cpp constructs one CTestApp, initialises afxlite with it
-// (AfxWinInit, InitApplication, InitInstance) and runs GoogleTest on that
-// thread, so AfxGetApp(), AfxGetThread() and the profile functions work in
-// every test.
+// TestMain.cpp constructs one CTestApp, initialises afxlite with it and runs
+// GoogleTest on that thread, so AfxGetApp(), AfxGetThread() and the profile
+// functions work in every test.
 //
-// Message boxes never appear.  Every AfxMessageBox (and any other call of
-// CWinApp::DoMessageBox) is recorded and answered from a queue the test fills
-// beforehand:
+// Message boxes never appear: every CWinApp::DoMessageBox call (so every
+// AfxMessageBox) is recorded and answered from a queue the test fills first:
 //
 //     TestApp().ExpectMessageBox(IDOK);          // the next box answers IDOK
 //     app.ResetToFactory(true, true);             // shows one box
-//     ASSERT_EQ(1u, TestApp().MessageBoxes().size());
-//     EXPECT_STREQ("...", TestApp().MessageBoxes()[0].text);
-//     EXPECT_EQ(MB_OKCANCEL | MB_ICONQUESTION, TestApp().MessageBoxes()[0].type);
+//     EXPECT_STREQ("...", TestApp().MessageBoxes()[0].text.c_str());
 //
-// A box with no queued answer fails the current test (the text is in the
-// failure message) and answers IDCANCEL.  Answers still queued when a test
-// ends fail that test.  The record and the queue are emptied before each
-// test.
+// A box with no queued answer fails the test and answers IDCANCEL; answers
+// left queued at the end fail it too. Record and queue are emptied before
+// each test. A test's own application object overrides DoMessageBox to
+// forward to TestApp().DoMessageBox.
 //
-// The profile is a temporary INI file per test process: ProfilePath() gives
-// its full path (also in m_pszProfileName), so a test can read it back with
-// GetPrivateProfileStringA.  It is deleted when the process ends.
-//
-// A test that constructs an application object of its own (it becomes the
-// current one until it is destroyed) overrides DoMessageBox to forward to
-// TestApp().DoMessageBox, so its boxes are scripted as well.
-//
-// A test whose message loop does not end (a modal dialog nobody closes) is
-// failed after a watchdog period: the watchdog posts IDCANCEL to every
-// enabled visible top-level window of the thread, which ends a CDialog's
-// modal loop, so the run continues instead of hanging.
+// The profile is a temporary INI file per test process (ProfilePath(), also
+// m_pszProfileName), deleted when the process ends. A test stuck in a message
+// loop is failed after kTestWatchdogMs: the watchdog posts IDCANCEL to every
+// enabled visible top-level window of the thread, which ends a modal loop.
 #pragma once
 
 #include <afxwin.h>

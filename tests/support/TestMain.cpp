@@ -9,25 +9,6 @@ namespace {
 
 CTestApp theApp;
 
-// The command line after the program name, as WinMain receives it.
-LPSTR CommandTail()
-{
-    LPSTR p = ::GetCommandLineA();
-    if (*p == '"') {
-        ++p;
-        while (*p != '\0' && *p != '"')
-            ++p;
-        if (*p == '"')
-            ++p;
-    } else {
-        while (*p != '\0' && *p != ' ' && *p != '\t')
-            ++p;
-    }
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    return p;
-}
-
 UINT_PTR g_watchdog = 0;      // the thread timer of the running test, 0 when none
 bool g_watchdogFired = false; // this test has been failed by it already
 
@@ -76,8 +57,9 @@ public:
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, CommandTail(), SW_SHOW) || !theApp.InitApplication() ||
-        !theApp.InitInstance()) {
+    // The command line is GoogleTest's: the application gets an empty one.
+    if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, const_cast<LPSTR>(""), SW_SHOW) ||
+        !theApp.InitApplication() || !theApp.InitInstance()) {
         std::fprintf(stderr, "test main: afxlite initialisation failed\n");
         return 2;
     }
