@@ -1,6 +1,7 @@
 // MenuTest.cpp: CMenu building and queries, ownership and FromHandle, the
 // TrackPopupMenu hook and owner-draw routing to the bound menu object.
 #include <afxwin.h>
+#include <afxlite_testing.h>
 
 #include <gtest/gtest.h>
 
