@@ -81,21 +81,6 @@ protected:
     virtual void ValidationError(); // a refused input: MessageBeep(MB_ICONEXCLAMATION)
     virtual int OnValidate();       // may the focus go? TRUE
 
-    // Implementation: positions, editing primitives, refresh
-protected:
-    bool IsInputData(int nPos) const;        // true with an empty mask
-    int GetNextInputLocation(int nPos);      // N when there is none
-    int GetPreviousInputLocation(int nPos);  // caret just after the nearest input position before
-    int GetEmptyInputLocation(int nPos);     // first input position showing the prompt
-    int SetAt(int nPos, char ch);            // no refresh; -1: refused
-    int InsertAt(int nPos, char ch);         // shifts later input right; -1: refused, data kept
-    int DeleteRange(int nFirst, int nEnd);   // shifts later input left; number deleted
-    void DeleteContents();                   // all records
-    void Update(int nPos);                   // text from the records; caret from nPos (< 0: stays)
-    void UpdateInsertionPointForward(int nPos);
-    void UpdateInsertionPointBackward(int nPos);
-    int NotifyParent(unsigned int nCode);    // WM_COMMAND to the parent; 0 without one
-
     // Message handlers
 protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -110,7 +95,22 @@ protected:
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
-    // Mask state, in this order
+    // Implementation: positions, editing primitives, refresh (for derived classes)
+protected:
+    bool IsInputData(int nPos) const;       // true with an empty mask
+    int GetNextInputLocation(int nPos);     // N when there is none
+    int GetPreviousInputLocation(int nPos); // caret just after the nearest input position before
+    int GetEmptyInputLocation(int nPos);    // first input position showing the prompt
+    int SetAt(int nPos, char ch);           // no refresh; -1: refused
+    int InsertAt(int nPos, char ch);        // shifts later input right; -1: refused, data kept
+    int DeleteRange(int nFirst, int nEnd);  // shifts later input left; number deleted
+    void DeleteContents();                  // all records
+    void Update(int nPos);                  // text from the records; caret from nPos (< 0: stays)
+    void UpdateInsertionPointForward(int nPos);
+    void UpdateInsertionPointBackward(int nPos);
+    int NotifyParent(unsigned int nCode); // WM_COMMAND to the parent; 0 without one
+
+    // Implementation: the mask state, in this order
 protected:
     CTypedPtrList<CObList, CMaskData*> m_listMask; // the records in display order; owned
     bool m_bInsertMode;                            // typing inserts (true) or overwrites

@@ -58,7 +58,7 @@ AFXLITE_API void AfxUnsupported(const char* file, int line, const char* what);
 #if defined(_DEBUG)
 #define ASSERT_MSG(f, msg)                                                                                   \
     do {                                                                                                     \
-        if (!(f) && AfxAssertFailedLine(__FILE__, __LINE__, msg))                                           \
+        if (!(f) && AfxAssertFailedLine(__FILE__, __LINE__, msg))                                            \
             AfxDebugBreak();                                                                                 \
     } while (0)
 #define ASSERT(f) ASSERT_MSG(f, #f)
@@ -67,7 +67,7 @@ AFXLITE_API void AfxUnsupported(const char* file, int line, const char* what);
 #else
 // Not evaluated; sizeof only keeps the names used, so release builds warn
 // about no variable that only a check reads.
-#define ASSERT_MSG(f, msg) ((void)sizeof(!(f)))
+#define ASSERT_MSG(f, msg) ((void)sizeof(!(f)), (void)sizeof(msg))
 #define ASSERT(f) ((void)sizeof(!(f)))
 #define VERIFY(f) ((void)(f))
 #define ASSERT_VALID(p) ((void)sizeof(p))

@@ -100,7 +100,8 @@ class CStandaloneMask : private CMaskRecords, public CMaskModel
 public:
     explicit CStandaloneMask(const char* pszMask = "", char chDecimalSep = '.', char chThousandSep = ',',
                              char chTimeSep = ':', char chDateSep = '/')
-        : CMaskModel(CMaskRecords::m_listMask, CMaskRecords::m_chPrompt, chDecimalSep, chThousandSep, chTimeSep, chDateSep)
+        : CMaskModel(CMaskRecords::m_listMask, CMaskRecords::m_chPrompt, chDecimalSep, chThousandSep,
+                     chTimeSep, chDateSep)
     {
         SetMask(pszMask);
     }

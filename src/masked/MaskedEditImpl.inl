@@ -75,7 +75,10 @@ public:
     void ClearModified() override { m_pCtl->SendMessage(EM_SETMODIFY, FALSE); }
 
     // Keyboard, clipboard and outside text pass through untouched.
-    bool PassThrough() const { return m_pCtl->m_listMask.IsEmpty() || (m_pCtl->GetStyle() & ES_READONLY) != 0; }
+    bool PassThrough() const
+    {
+        return m_pCtl->m_listMask.IsEmpty() || (m_pCtl->GetStyle() & ES_READONLY) != 0;
+    }
     int Count() const { return static_cast<int>(m_pCtl->m_listMask.GetCount()); }
     // Backspace: deletes the nearest input character before nStart.
     void StepBack(int nStart, int nEnd)
@@ -114,7 +117,8 @@ private:
 MASKED_CLASS::MASKED_CLASS(const char* pszMask)
     : m_listMask(10), m_bInsertMode(true), m_chPrompt(' '), m_chDecimalSep(LocaleChar(LOCALE_SDECIMAL, '.')),
       m_chThousandSep(LocaleChar(LOCALE_STHOUSAND, ',')), m_chTimeSep(LocaleChar(LOCALE_STIME, ':')),
-      m_chDateSep(LocaleChar(LOCALE_SDATE, '/')), m_bAutoTab(false), m_nInternalUpdate(0), m_bNotifyChange(TRUE)
+      m_chDateSep(LocaleChar(LOCALE_SDATE, '/')), m_bAutoTab(false), m_nInternalUpdate(0),
+      m_bNotifyChange(TRUE)
 {
     // No window yet: the records only; Create or subclassing shows them.
     SetMask(pszMask);
