@@ -5,6 +5,9 @@
 // Quillon and afxlite are built for the ANSI API (char strings) only.
 #if defined(UNICODE) || defined(_UNICODE)
 #error "Quillon is ANSI-only: build the host without UNICODE and _UNICODE (char strings, the ...A API)."
+// The headers are then read as ANSI, so that the message above stays the only one.
+#undef UNICODE
+#undef _UNICODE
 #endif
 
 #if defined(_WIN32)
