@@ -2,7 +2,7 @@
 // bytes. The first byte picks the mask length; the mask follows; the rest is
 // a script of operations (operation byte, position byte, character byte).
 #include "../src/masked/MaskData.h"
-#include "MaskModel.h"
+#include "../src/masked/MaskModel.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,18 +10,7 @@
 
 namespace {
 
-class FuzzModel : public CMaskModel
-{
-public:
-    using CMaskModel::DeleteRange;
-    using CMaskModel::GetEmptyInputLocation;
-    using CMaskModel::GetNextInputLocation;
-    using CMaskModel::GetPreviousInputLocation;
-    using CMaskModel::InsertAt;
-    using CMaskModel::IsInputData;
-    using CMaskModel::SetAt;
-    int Count() const { return static_cast<int>(m_listMask.GetCount()); }
-};
+typedef CStandaloneMask FuzzModel;
 
 void Require(bool ok)
 {

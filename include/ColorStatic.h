@@ -18,11 +18,14 @@
 // Periods by argument (text / background): 0 -> 500 / 2000 ms,
 // 1 -> 100 / 1000 ms, 2 -> 50 / 500 ms, any other value -> that many ms.
 // The phase colours default to the colours at construction time; later
-// SetTextColor / SetBkColor calls do not change them.
+// SetTextColor / SetBkColor calls do not change them.  A start call made
+// before the window exists stores the mode and period; the timer starts the
+// first time the window asks for its colours (its first paint).
 //
 // Notification: with EnableNotify(target, msg) the control posts msg to the
 // target on each tick after which a phase is 1, wParam = its dialog control
-// id, lParam = 0.
+// id, lParam = 0.  A target whose window does not exist (any more) is
+// skipped.
 class AFX_EXT_CLASS CColorStatic : public CFontStatic
 {
     DECLARE_DYNAMIC(CColorStatic)
@@ -79,6 +82,7 @@ protected:
     CWnd* m_pNotifyWnd;        // receives the blink notification (not owned); null = none
     UINT m_nNotifyMsg;         // message posted to m_pNotifyWnd; WM_USER by default
     bool m_bTransparent;       // no background of its own (unless the background blinks)
+    UINT m_nPendingPeriod;     // period of a blink started before the window existed; 0 = none
 
     // Kills the blink timer, if any, and starts it again at nPeriod ms when bRun.
     void RestartBlinkTimer(bool bRun, UINT nPeriod);

@@ -29,17 +29,18 @@
 //   - The children follow later size changes of the control (WM_SIZE lays
 //     them out again), so a control in a resizing dialog stays usable.
 //
-// Bad arguments. ChangeFormat with a notation outside 0-3, ForcePosType with
-// a type other than 0 or 1 are programmer errors and assert. A notation
-// outside 0-3 arriving in the synchronisation message (from any window of
-// the desktop) is ignored. SetCurValue(double, PosFormat) ignores such a
+// Bad arguments are refused, never fatal: ChangeFormat with a notation
+// outside 0-3 and ForcePosType with a type other than 0 or 1 (for example
+// read back from a hand-edited profile) change nothing and return. So is a
+// notation outside 0-3 arriving in the synchronisation message (from any
+// window of the desktop). SetCurValue(double, PosFormat) ignores such a
 // notation and shows the value in the current one; SetCurValue(double,
 // PosType) with another type changes no notation.
 //
 // Before subclassing, SetRange, SetSymbols, DisplayFeet and SynchroWith
 // store; the value and notation calls store too and are shown when the
-// control is subclassed; SetReadOnly and AdjustFont need the children and
-// assert without them.
+// control is subclassed; SetReadOnly and AdjustFont work on the children and
+// do nothing before them.
 //
 // Keyboard: the edit field receives only digits, '+', '-', Tab, and for DXX
 // and Metric the point; Backspace and letters are dropped. Releasing Tab in

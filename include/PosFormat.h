@@ -90,7 +90,7 @@ AFX_EXT_API void JoinDegrees(PosAngle& angle);
 // Splits a value given in one of the input forms (see PosInputForm; form 2
 // takes a, b, c as they are) and joins it again. For form 0, deg is abs(a)
 // recomputed, min the decimal minutes and sec the seconds of abs(a).
-// Asserts on an unknown form.
+// An unknown form gives all zeros.
 AFX_EXT_API PosAngle ConvertPosition(PosInputForm nForm, double a, double b = 0.0, double c = 0.0);
 
 // The text the edit control loads for a value that has passed the range filter:
@@ -100,7 +100,7 @@ AFX_EXT_API PosAngle ConvertPosition(PosInputForm nForm, double a, double b = 0.
 //   DMS    ten digits DDD MM SS sss (three decimals of seconds, truncated);
 //   METRIC "%.03lf" of the signed value, times POS_FEET_PER_METRE when bFeet.
 // bFeet only affects METRIC. Empty for a value with no text (see the top of
-// this file). An unknown notation is a programmer error and asserts.
+// this file), and for an unknown notation.
 AFX_EXT_API CString FormatPosEntry(double value, PosFormat nFormat, bool bFeet);
 
 // The value of an entered text. For DXX and METRIC the text is what the edit
@@ -129,8 +129,9 @@ AFX_EXT_API double ParsePosEntry(PosFormat nFormat, const char* pszText, bool bF
 //          single precision, rounded by the formatter: 59.996 shows as 60.00, no carry)
 //   METRIC " %s : %011.03lf m"                " N : -000012.500 m" (always the positive
 //          symbol, signed value)
-// Empty for a value with no text (see the top of this file). An unknown
-// notation or a null symbol is a programmer error and asserts.
+// Empty for a value with no text (see the top of this file) and for an
+// unknown notation. A null symbol is a programmer error (asserts in debug
+// builds; reads as "" otherwise).
 AFX_EXT_API CString FormatPosDisplay(double value, PosFormat nFormat, LPCSTR lpszPositive,
                                      LPCSTR lpszNegative);
 

@@ -16,8 +16,10 @@
 // Texts (the degree sign is the byte 0xB0; the symbol is the positive one
 // for values >= 0): DXX "45.500000 ° N ", DMX "45 ° 30.0000 ' N ",
 // DMS "45 ° 30 ' 00.00 \" N ", Metric " N : -000012.500 m" (always the
-// positive symbol as the coordinate's label). Geographic texts are
-// right-aligned, metric ones left-aligned.
+// positive symbol as the coordinate's label). Every notation change makes
+// geographic texts right-aligned and metric ones left-aligned; before the
+// first one the label keeps its template's alignment (a value alone does not
+// change it).
 //
 // The menu offers DMS, DMX, DXX and Metric, the current one checked. Every
 // notation change keeps the menu to the type of the new notation (so after
@@ -28,8 +30,9 @@
 // change the registered message (GetSynchroMsg(), wParam = the PosFormat,
 // lParam = 0) is sent to each of them that still exists, in order, so the
 // linked labels have followed before ChangeFormat returns. A message that
-// carries a notation outside 0-3 is ignored. ForcePosType with a type other
-// than 0 or 1 is a programmer error and asserts.
+// carries a notation outside 0-3 is ignored, and so are ChangeFormat with
+// such a notation and ForcePosType with a type other than 0 or 1 (for
+// example read back from a hand-edited profile).
 //
 // At destruction the notation is written to the application profile,
 // section "Position Control", entry "Format", unless EnableSaving(false).

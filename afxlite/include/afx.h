@@ -10,11 +10,22 @@
 #include <stddef.h>
 #include <string.h>
 
+#include <type_traits>
+
 #ifndef AFXAPI
 #define AFXAPI WINAPI
 #endif
 #ifndef AFX_CDECL
 #define AFX_CDECL
+#endif
+// printf-style format checking of the formatting calls (MinGW: the GNU
+// printf of the C++ run time).
+#if defined(__MINGW_PRINTF_FORMAT)
+#define AFXLITE_PRINTF(fmt, args) __attribute__((format(__MINGW_PRINTF_FORMAT, fmt, args)))
+#elif defined(__GNUC__)
+#define AFXLITE_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+#else
+#define AFXLITE_PRINTF(fmt, args)
 #endif
 #ifndef AFX_INLINE
 #define AFX_INLINE inline
@@ -184,6 +195,9 @@ public:
     static CRuntimeClass* PASCAL _GetBaseClass();
 };
 
+// ASSERT_VALID in debug builds: pOb is not null, then pOb->AssertValid().
+AFXLITE_API void AFXAPI AfxAssertValidObject(const CObject* pOb, LPCSTR lpszFileName, int nLine);
+
 // The object as the class asked for, or null when it is not one (MFC's
 // DYNAMIC_DOWNCAST); STATIC_DOWNCAST asserts instead.
 AFXLITE_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
@@ -291,10 +305,6 @@ AFXLITE_API BOOL AfxRegisterClass(WNDCLASSA* lpWndClass);
 // The module that holds string resource nID (the executable first, then the
 // extension DLLs), or null.
 AFXLITE_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
-
-// Test hook: the next AfxInitExtensionModule fails (once), as if the module
-// could not be initialised, so tests can check that a DLL then refuses to load.
-extern "C" AFXLITE_API void AfxLiteFailNextExtensionInit();
 #endif
 
 /////////////////////////////////////////////////////////////////////////////
@@ -302,8 +312,17 @@ extern "C" AFXLITE_API void AfxLiteFailNextExtensionInit();
 // one pointer to the characters (a header with length and capacity sits in
 // front of them), as small as MFC's. Differences: no reference counting
 // (copies are deep), no wide characters; MakeUpper/MakeLower use the ANSI
-// code page on Windows and ASCII natively. Unlike with MSVC, GCC passes a
-// CString given to "..." by hidden reference: write (LPCSTR)str for "%s".
+// code page on Windows and ASCII natively. Format and AppendFormat take
+// CString arguments; other printf-style calls (GCC passes a CString given to
+// "..." by hidden reference, unlike MSVC) need (LPCSTR)str for "%s".
+
+// Whether a formatting call has a CString argument (see CString::Format).
+template <class... Args> struct AfxLiteAnyCString : std::false_type
+{};
+template <class First, class... Rest>
+struct AfxLiteAnyCString<First, Rest...>
+    : std::integral_constant<bool, std::is_base_of<CString, First>::value || AfxLiteAnyCString<Rest...>::value>
+{};
 
 struct CStringData
 {
@@ -403,9 +422,23 @@ public:
     int ReverseFind(char ch) const;
     int FindOneOf(LPCSTR lpszCharSet) const;
 
-    // Formatting: the C library's printf conventions.
-    void AFX_CDECL Format(LPCSTR lpszFormat, ...);
-    void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...);
+    // Formatting: the C library's printf conventions, checked by the
+    // compiler. A CString argument prints its text, as MFC hosts write it
+    // (s.Format("[%s]", str)): those calls go through the templates below,
+    // which pass each CString on as its characters (GCC would otherwise pass
+    // the object by hidden reference); their plain arguments are not checked.
+    void AFX_CDECL Format(LPCSTR lpszFormat, ...) AFXLITE_PRINTF(2, 3);
+    void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...) AFXLITE_PRINTF(2, 3);
+    template <class... Args, typename std::enable_if<AfxLiteAnyCString<Args...>::value, int>::type = 0>
+    void Format(LPCSTR lpszFormat, const Args&... args)
+    {
+        Format(lpszFormat, FormatArg(args)...);
+    }
+    template <class... Args, typename std::enable_if<AfxLiteAnyCString<Args...>::value, int>::type = 0>
+    void AppendFormat(LPCSTR lpszFormat, const Args&... args)
+    {
+        AppendFormat(lpszFormat, FormatArg(args)...);
+    }
     void FormatV(LPCSTR lpszFormat, va_list argList);
     void AppendFormatV(LPCSTR lpszFormat, va_list argList);
 
@@ -431,6 +464,10 @@ public:
 
 private:
     char* m_pchData; // characters; a CStringData header sits in front
+
+    // A formatting argument: a CString as its characters, anything else unchanged.
+    template <class T> static const T& FormatArg(const T& arg) { return arg; }
+    static LPCSTR FormatArg(const CString& str) { return str.m_pchData; }
 
     CStringData* GetData() const { return reinterpret_cast<CStringData*>(m_pchData) - 1; }
     void Init();

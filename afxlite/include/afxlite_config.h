@@ -2,6 +2,14 @@
 // the platform headers, the export macro and the loud-failure helpers.
 #pragma once
 
+// Quillon and afxlite are built for the ANSI API (char strings) only.
+#if defined(UNICODE) || defined(_UNICODE)
+#error "Quillon is ANSI-only: build the host without UNICODE and _UNICODE (char strings, the ...A API)."
+// The headers are then read as ANSI, so that the message above stays the only one.
+#undef UNICODE
+#undef _UNICODE
+#endif
+
 #if defined(_WIN32)
 #ifndef STRICT
 #define STRICT
@@ -37,16 +45,36 @@
 #define AFX_EXT_API AFX_EXT_CLASS
 #define AFX_EXT_DATA AFX_EXT_CLASS
 
-// Programmer errors fail loudly in every build (afxlite never compiles them
-// out): the message names the file, the line and the failed expression.
-AFXLITE_API void AfxAssertFailed(const char* file, int line, const char* what);
-// A call that afxlite deliberately does not provide: fails with a message.
+// Programmer errors, as MFC reports them: ASSERT, ASSERT_VALID and the
+// ASSERT_MSG extension check only in debug builds (_DEBUG); VERIFY always
+// evaluates its expression and checks only in debug builds. A failed check
+// of a process with a console prints the file, line and expression to
+// stderr and aborts; in a GUI process it shows the assertion message box
+// (Abort ends the process, Retry breaks into the debugger, Ignore goes on).
+// AfxAssertFailedLine returns TRUE for Retry.
+AFXLITE_API BOOL AfxAssertFailedLine(const char* file, int line, const char* what);
+AFXLITE_API void AfxDebugBreak();
+// A call that afxlite deliberately does not provide: fails with a message in
+// every build.
 AFXLITE_API void AfxUnsupported(const char* file, int line, const char* what);
 
-#define ASSERT(f) ((f) ? (void)0 : AfxAssertFailed(__FILE__, __LINE__, #f))
-#define ASSERT_MSG(f, msg) ((f) ? (void)0 : AfxAssertFailed(__FILE__, __LINE__, msg))
+#if defined(_DEBUG)
+#define ASSERT_MSG(f, msg)                                                                                   \
+    do {                                                                                                     \
+        if (!(f) && AfxAssertFailedLine(__FILE__, __LINE__, msg))                                            \
+            AfxDebugBreak();                                                                                 \
+    } while (0)
+#define ASSERT(f) ASSERT_MSG(f, #f)
 #define VERIFY(f) ASSERT(f)
-#define ASSERT_VALID(p) ASSERT((p) != nullptr)
+#define ASSERT_VALID(p) AfxAssertValidObject(p, __FILE__, __LINE__)
+#else
+// Not evaluated; sizeof only keeps the names used, so release builds warn
+// about no variable that only a check reads.
+#define ASSERT_MSG(f, msg) ((void)sizeof(!(f)), (void)sizeof(msg))
+#define ASSERT(f) ((void)sizeof(!(f)))
+#define VERIFY(f) ((void)(f))
+#define ASSERT_VALID(p) ((void)sizeof(p))
+#endif
 #define AFXLITE_UNSUPPORTED(what) AfxUnsupported(__FILE__, __LINE__, what)
 #define TRACE(...) ((void)0)
 #define UNUSED_ALWAYS(x) (void)(x)

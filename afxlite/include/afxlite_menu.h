@@ -1,34 +1,15 @@
-// afxlite_menu.h: CMenu, the menu wrapper, and the test seam that stands in
-// for TrackPopupMenu's modal menu loop.
+// afxlite_menu.h: CMenu, the menu wrapper.
 //
 // As in MFC the wrapper owns its menu (the destructor destroys it unless it
 // was detached), FromHandle hands out temporary wrappers deleted at idle time,
 // and owner-drawn items reach the permanent wrapper's MeasureItem/DrawItem.
-// Differences from MFC: TrackPopupMenu can be redirected to a hook (below).
+// Differences from MFC: for tests, TrackPopupMenu can be redirected to a
+// hook (afxlite_testing.h, not installed).
 #pragma once
 
 #include "afxlite_gdi.h"
 
 class CWnd;
-
-// Test seam for CMenu::TrackPopupMenu.  Under automated tests a popup menu
-// must not enter its modal loop; when a hook is set, CMenu::TrackPopupMenu
-// and TrackPopupMenuEx call it instead of the Win32 function:
-//   - unless TPM_NONOTIFY is given, WM_INITMENUPOPUP (hMenu, 0) is first sent
-//     to the owner, as the menu loop does before it shows the menu;
-//   - the hook gets the menu (still alive and fully built), the flags, the
-//     screen point, the owner window and the context given with the hook, and
-//     returns the chosen command id, or 0 for a dismissed menu;
-//   - with TPM_RETURNCMD, TrackPopupMenu returns that id; otherwise a chosen
-//     id is posted to the owner as WM_COMMAND (id, 0), as the menu loop does,
-//     and TrackPopupMenu returns TRUE.
-// No other menu message (WM_ENTERMENULOOP, WM_MENUSELECT, owner-draw) is
-// sent.  The hook is process-wide; with none set (the default) the Win32
-// call is made unchanged.  Returns the previous hook.
-typedef UINT (*AFXLITE_TRACKPOPUPMENUHOOK)(HMENU hMenu, UINT nFlags, POINT pt, HWND hWndOwner,
-                                           void* pContext);
-AFXLITE_API AFXLITE_TRACKPOPUPMENUHOOK AfxLiteSetTrackPopupMenuHook(AFXLITE_TRACKPOPUPMENUHOOK pfnHook,
-                                                                    void* pContext = nullptr);
 
 class AFXLITE_API CMenu : public CObject
 {

@@ -1,6 +1,7 @@
 // menu.cpp: CMenu, its handle map and the TrackPopupMenu test seam.
 #include "afxwin.h"
 #include "afxlite_handlemap.h"
+#include "afxlite_testing.h"
 
 namespace {
 

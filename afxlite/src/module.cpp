@@ -2,6 +2,7 @@
 // AfxTermExtensionModule), the resource chain, the instance handles and
 // AfxRegisterClass. Windows only.
 #include "afx.h"
+#include "afxlite_testing.h"
 
 #include <stddef.h>
 

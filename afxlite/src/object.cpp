@@ -134,6 +134,16 @@ CObject* AFXAPI AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject)
     return pObject;
 }
 
+void AFXAPI AfxAssertValidObject(const CObject* pOb, LPCSTR lpszFileName, int nLine)
+{
+    if (pOb == nullptr) {
+        if (AfxAssertFailedLine(lpszFileName, nLine, "ASSERT_VALID: null object"))
+            AfxDebugBreak();
+        return;
+    }
+    pOb->AssertValid();
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // COleObjectFactory: just the record in the factory list.
 

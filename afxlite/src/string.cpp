@@ -47,6 +47,12 @@ void CString::Init()
     m_pchData = g_nilString.header.data();
 }
 
+// GCC's optimiser (-O2) follows the empty string into these two functions and
+// warns that it would be freed; the allocation length (0 for it) rules that out.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wfree-nonheap-object"
+#endif
+
 void CString::Release()
 {
     // The shared empty string is never freed (compared by address, which

@@ -555,16 +555,6 @@ void CWnd::EndModalLoop(int nResult)
 }
 
 namespace {
-// Idle work of a modal loop: the temporary wrappers handed out while
-// handling the messages so far are no longer referenced.
-void ModalIdle()
-{
-    CWnd::DeleteTempMap();
-    CDC::DeleteTempMap();
-    CGdiObject::DeleteTempMap();
-    CMenu::DeleteTempMap();
-}
-
 BOOL PumpOneMessage()
 {
     if (CWinThread* pThread = AfxGetThread())
@@ -599,8 +589,9 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             }
             if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != nullptr && lIdleCount == 0)
                 ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
-            if (lIdleCount == 0)
-                ModalIdle();
+            // Temporary FromHandle wrappers are not freed here, as in MFC:
+            // a handler may hold GetDlgItem or GetParent results across
+            // DoModal. The thread's top-level idle (CWinThread::OnIdle) frees them.
             if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
             if (!ContinueModal())

@@ -108,7 +108,7 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
         if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
             pWnd->UnbindAtNcDestroy(TRUE);
     } catch (...) {
-        AfxAssertFailed(__FILE__, __LINE__, "C++ exception thrown out of a message handler");
+        ASSERT_MSG(FALSE, "C++ exception thrown out of a message handler");
     }
     pState->m_lastSentMsg = oldState;
     return lResult;
@@ -284,6 +284,6 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     wc.hbrBackground = hbrBackground;
     wc.lpszClassName = szName;
     if (!AfxRegisterClass(&wc))
-        AfxAssertFailed(__FILE__, __LINE__, "AfxRegisterWndClass: RegisterClass failed");
+        ASSERT_MSG(FALSE, "AfxRegisterWndClass: RegisterClass failed");
     return szName;
 }

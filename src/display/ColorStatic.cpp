@@ -31,7 +31,7 @@ END_MESSAGE_MAP()
 CColorStatic::CColorStatic()
     : m_nTimerID(0), m_crText(::GetSysColor(COLOR_BTNTEXT)), m_nTextBlink(0), m_nTextBlinkPhase(0),
       m_crBk(::GetSysColor(COLOR_BTNFACE)), m_nBkBlink(0), m_nBkBlinkPhase(0), m_pNotifyWnd(NULL),
-      m_nNotifyMsg(WM_USER), m_bTransparent(false)
+      m_nNotifyMsg(WM_USER), m_bTransparent(false), m_nPendingPeriod(0)
 {
     m_crBlinkText[0] = m_crBlinkText[1] = m_crText;
     m_crBlinkBk[0] = m_crBlinkBk[1] = m_crBk;
@@ -122,8 +122,11 @@ void CColorStatic::RestartBlinkTimer(bool bRun, UINT nPeriod)
         KillTimer(m_nTimerID);
         m_nTimerID = 0;
     }
+    m_nPendingPeriod = 0;
     if (bRun && ::IsWindow(m_hWnd))
         m_nTimerID = static_cast<UINT>(SetTimer(kBlinkTimer, nPeriod, NULL));
+    else if (bRun)
+        m_nPendingPeriod = nPeriod; // CtlColor starts it once the window exists
 }
 
 void CColorStatic::EnableNotify(CWnd* pNotifyWnd, UINT nNotifyMsg)
@@ -139,6 +142,8 @@ BOOL CColorStatic::DestroyWindow()
 
 HBRUSH CColorStatic::CtlColor(CDC* pDC, UINT /*nCtlColor*/)
 {
+    if (m_nPendingPeriod != 0)
+        RestartBlinkTimer(true, m_nPendingPeriod);
     pDC->SetTextColor(m_nTextBlink == 1 ? m_crBlinkText[m_nTextBlinkPhase] : m_crText);
 
     // A blinking background wins over transparency while it runs.
@@ -169,7 +174,10 @@ void CColorStatic::OnTimer(UINT_PTR nIDEvent)
         m_nBkBlinkPhase = m_nBkBlinkPhase == 0 ? 1 : 0;
     if (m_nTextBlink == 1 || m_nBkBlink == 1) {
         InvalidateWithErase();
-        if (m_pNotifyWnd != NULL && (m_nBkBlinkPhase == 1 || m_nTextBlinkPhase == 1))
+        // A null handle would make a thread message: a target without a
+        // window is skipped.
+        if (m_pNotifyWnd != NULL && ::IsWindow(m_pNotifyWnd->GetSafeHwnd()) &&
+            (m_nBkBlinkPhase == 1 || m_nTextBlinkPhase == 1))
             ::PostMessage(m_pNotifyWnd->GetSafeHwnd(), m_nNotifyMsg, (WPARAM)GetDlgCtrlID(), 0);
     }
     InvalidateWithErase();

@@ -6,25 +6,14 @@
 
 #include <string>
 
-CMaskModel::CMaskModel()
-    : m_listMask(10), m_bInsertMode(true), m_chPrompt(' '), m_chDecimalSep('.'), m_chThousandSep(','),
-      m_chTimeSep(':'), m_chDateSep('/'), m_bAutoTab(false), m_nInternalUpdate(0), m_bNotifyChange(TRUE)
-{}
-
-CMaskModel::~CMaskModel()
-{
-    // The controls' windows are gone (or going) by now: records only.
-    DeleteContentsWnd(nullptr);
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Compiling and showing
 
-void CMaskModel::SetMaskWnd(const char* pszMask, CMaskWindow* pWnd)
+void CMaskModel::SetMask(const char* pszMask, CMaskWindow* pWnd)
 {
     if (pszMask == nullptr)
         pszMask = "";
-    DeleteContentsWnd(pWnd);
+    DeleteContents(pWnd);
     for (const char* p = pszMask; *p != '\0'; ++p) {
         CMaskData* pData = new CMaskData;
         if (*p == '\\') {
@@ -96,7 +85,7 @@ CString CMaskModel::ShowMask() const
     return CString(text.data(), static_cast<int>(text.size()));
 }
 
-void CMaskModel::SetPromptSymbolWnd(char chPrompt, CMaskWindow* pWnd)
+void CMaskModel::SetPromptSymbol(char chPrompt, CMaskWindow* pWnd)
 {
     // These would end the line or the string when the text is shown.
     const bool bRefused = chPrompt == 0 || chPrompt == '\r' || chPrompt == '\n' || chPrompt == 0x7F;
@@ -195,7 +184,7 @@ bool CMaskModel::FillInput(const char* pchSrc, int nLen)
     return bAllTaken;
 }
 
-bool CMaskModel::SetInputDataWnd(const char* pszData, int nStart, bool bKeepPrompt, CMaskWindow* pWnd)
+bool CMaskModel::SetInputData(const char* pszData, int nStart, bool bKeepPrompt, CMaskWindow* pWnd)
 {
     if (pszData == nullptr)
         pszData = "";
@@ -225,10 +214,10 @@ bool CMaskModel::FillAndUpdate(const char* pchSrc, int nLen, CMaskWindow* pWnd)
     return bResult;
 }
 
-void CMaskModel::EmptyDataWnd(bool bKeepMask, CMaskWindow* pWnd)
+void CMaskModel::EmptyData(bool bKeepMask, CMaskWindow* pWnd)
 {
     if (m_listMask.IsEmpty()) {
-        DeleteContentsWnd(pWnd);
+        DeleteContents(pWnd);
         return;
     }
     if (bKeepMask) {
@@ -238,13 +227,13 @@ void CMaskModel::EmptyDataWnd(bool bKeepMask, CMaskWindow* pWnd)
                 pData->m_chValue = m_chPrompt;
         }
     } else {
-        DeleteContentsWnd(pWnd);
+        DeleteContents(pWnd);
     }
     if (pWnd != nullptr)
         pWnd->Update(0);
 }
 
-bool CMaskModel::IsInputEmptyWnd(const CMaskWindow* pWnd) const
+bool CMaskModel::IsInputEmpty(const CMaskWindow* pWnd) const
 {
     if (m_listMask.IsEmpty())
         return pWnd == nullptr || !pWnd->HasWindow() || pWnd->GetText().IsEmpty();
@@ -294,7 +283,7 @@ bool CMaskModel::IsInputData(int nPos) const
     return m_listMask.GetAt(m_listMask.FindIndex(nPos))->IsInput();
 }
 
-int CMaskModel::GetNextInputLocation(int nPos)
+int CMaskModel::GetNextInputLocation(int nPos) const
 {
     const int n = RecordCount();
     const int s = nPos < 0 ? 0 : nPos;
@@ -308,7 +297,7 @@ int CMaskModel::GetNextInputLocation(int nPos)
     return n;
 }
 
-int CMaskModel::GetEmptyInputLocation(int nPos)
+int CMaskModel::GetEmptyInputLocation(int nPos) const
 {
     const int n = RecordCount();
     const int s = nPos < 0 ? 0 : nPos;
@@ -323,7 +312,7 @@ int CMaskModel::GetEmptyInputLocation(int nPos)
     return n;
 }
 
-int CMaskModel::GetPreviousInputLocation(int nPos)
+int CMaskModel::GetPreviousInputLocation(int nPos) const
 {
     const int s = nPos < 0 ? 0 : nPos;
     if (s >= RecordCount())
@@ -356,7 +345,7 @@ int CMaskModel::SetAt(int nPos, char ch)
     return nPos;
 }
 
-int CMaskModel::InsertAtWnd(int nPos, char ch, CMaskWindow* pWnd)
+int CMaskModel::InsertAt(int nPos, char ch, CMaskWindow* pWnd)
 {
     const CString strBackup = GetInputDataWnd(pWnd);
     std::string src;
@@ -377,11 +366,11 @@ int CMaskModel::InsertAtWnd(int nPos, char ch, CMaskWindow* pWnd)
     // lands, not end the string.
     if (FillAndUpdate(src.data(), static_cast<int>(src.size()), pWnd))
         return nInsert;
-    SetInputDataWnd(strBackup, 0, true, pWnd);
+    SetInputData(strBackup, 0, true, pWnd);
     return -1;
 }
 
-int CMaskModel::DeleteRangeWnd(int nFirst, int nEnd, CMaskWindow* pWnd)
+int CMaskModel::DeleteRange(int nFirst, int nEnd, CMaskWindow* pWnd)
 {
     std::string src;
     src.reserve(static_cast<size_t>(RecordCount()));
@@ -400,7 +389,7 @@ int CMaskModel::DeleteRangeWnd(int nFirst, int nEnd, CMaskWindow* pWnd)
     return nDeleted;
 }
 
-void CMaskModel::DeleteContentsWnd(CMaskWindow* pWnd)
+void CMaskModel::DeleteContents(CMaskWindow* pWnd)
 {
     if (m_listMask.IsEmpty()) {
         if (pWnd != nullptr && pWnd->HasWindow())

@@ -1,19 +1,10 @@
 // MaskedRichEdit.cpp: the masked edit over a rich edit control; the same
-// CMaskedEditT as CMaskedEdit with the rich edit's selection messages.
+// members as CMaskedEdit (MaskedEditImpl.inl), with the rich edit's
+// selection messages.
 #include "MaskedRichEdit.h"
-
-#include "MaskedEditT.inl"
-
-template class CMaskedEditT<CRichEditCtrl, CRichEditSelection>;
 
 IMPLEMENT_DYNAMIC(CMaskedRichEdit, CRichEditCtrl)
 
-CMaskedRichEdit::CMaskedRichEdit(const char* pszMask)
-    : CMaskedEditT<CRichEditCtrl, CRichEditSelection>(pszMask)
-{}
-
-CMaskedRichEdit::~CMaskedRichEdit() {}
-
-BEGIN_MESSAGE_MAP(CMaskedRichEdit, CRichEditCtrl)
-    QUILLON_MASKED_EDIT_ENTRIES()
-END_MESSAGE_MAP()
+#define MASKED_CLASS CMaskedRichEdit
+#define MASKED_BASE CRichEditCtrl
+#include "MaskedEditImpl.inl"

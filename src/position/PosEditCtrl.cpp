@@ -112,8 +112,7 @@ bool CPosEditCtrl::DisplayedInFeet()
 
 void CPosEditCtrl::SetReadOnly(bool bReadOnly)
 {
-    ASSERT_MSG(ChildrenExist(), "CPosEditCtrl::SetReadOnly called before the control was subclassed");
-    if (!ChildrenExist())
+    if (!ChildrenExist()) // before subclassing: nothing to change
         return;
     m_Edit.SendMessage(EM_SETREADONLY, bReadOnly ? TRUE : FALSE, 0);
     m_Button.EnableWindow(!bReadOnly);
@@ -153,7 +152,7 @@ void CPosEditCtrl::SetCurValue(double dValue, PosType nType)
 
 void CPosEditCtrl::ChangeFormat(PosFormat nFormat, bool bForce)
 {
-    ASSERT_MSG(IsPosFormat(nFormat), "CPosEditCtrl::ChangeFormat: notation outside 0-3");
+    // A notation outside 0-3 (a hand-edited profile, say) is refused.
     if (!IsPosFormat(nFormat))
         return;
 
@@ -205,8 +204,6 @@ void CPosEditCtrl::ChangeFormat(PosFormat nFormat, bool bForce)
 
 void CPosEditCtrl::ForcePosType(PosType nType)
 {
-    ASSERT_MSG(nType == POS_TYPE_GEOGRAPHIC || nType == POS_TYPE_METRIC,
-               "CPosEditCtrl::ForcePosType: type must be 0 or 1");
     if (nType != POS_TYPE_GEOGRAPHIC && nType != POS_TYPE_METRIC)
         return;
     // Forcing is local: the linked controls keep their notation.
@@ -219,8 +216,7 @@ void CPosEditCtrl::ForcePosType(PosType nType)
 
 void CPosEditCtrl::AdjustFont(bool bOwnFont)
 {
-    ASSERT_MSG(ChildrenExist(), "CPosEditCtrl::AdjustFont called before the control was subclassed");
-    if (!ChildrenExist())
+    if (!ChildrenExist()) // before subclassing: no children to give a font
         return;
 
     HFONT hFont = nullptr;

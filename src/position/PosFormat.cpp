@@ -150,13 +150,6 @@ double ReadWithPoint(std::string piece)
     return ReadNumber(piece.c_str(), piece.size());
 }
 
-void AssertNotation(const char* call, PosFormat nFormat)
-{
-    char msg[96];
-    std::snprintf(msg, sizeof msg, "%s: unknown notation %d", call, static_cast<int>(nFormat));
-    ASSERT_MSG(false, msg);
-}
-
 } // namespace
 
 PosType GetPosType(PosFormat nFormat)
@@ -215,12 +208,8 @@ PosAngle ConvertPosition(PosInputForm nForm, double a, double b, double c)
     case POS_INPUT_DEG_MIN_SEC:
         r = PosAngle{a, b, c};
         break;
-    default: {
-        char msg[80];
-        std::snprintf(msg, sizeof msg, "ConvertPosition: unknown input form %d", static_cast<int>(nForm));
-        ASSERT_MSG(false, msg);
-        return PosAngle{0.0, 0.0, 0.0};
-    }
+    default:
+        return PosAngle{0.0, 0.0, 0.0}; // an unknown form is refused
     }
     JoinDegrees(r);
     return r;
@@ -256,8 +245,7 @@ CString FormatPosEntry(double value, PosFormat nFormat, bool bFeet)
         break;
     }
     default:
-        AssertNotation("FormatPosEntry", nFormat);
-        return CString();
+        return CString(); // an unknown notation has no text
     }
     return CString(out.c_str());
 }
@@ -346,8 +334,7 @@ CString FormatPosDisplay(double value, PosFormat nFormat, LPCSTR lpszPositive, L
         out += " m";
         return CString(out.c_str());
     default:
-        AssertNotation("FormatPosDisplay", nFormat);
-        return CString();
+        return CString(); // an unknown notation has no text
     }
     out += symbol;
     out += ' ';

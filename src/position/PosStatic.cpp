@@ -101,8 +101,6 @@ void CPosStatic::SetCurValue(double dValue, PosType nType)
 
 void CPosStatic::ForcePosType(PosType nType)
 {
-    ASSERT_MSG(nType == POS_TYPE_GEOGRAPHIC || nType == POS_TYPE_METRIC,
-               "CPosStatic::ForcePosType: type must be 0 or 1");
     if (nType != POS_TYPE_GEOGRAPHIC && nType != POS_TYPE_METRIC)
         return;
     if (nType != GetPosType())
@@ -190,8 +188,7 @@ void CPosStatic::SetCurValue(double dValue)
 
 void CPosStatic::ChangeFormat(PosFormat nFormat, bool bForce)
 {
-    ASSERT_MSG(nFormat >= POS_FORMAT_DXX && nFormat <= POS_FORMAT_METRIC,
-               "CPosStatic::ChangeFormat: notation outside 0-3");
+    // A notation outside 0-3 (a hand-edited profile, say) is refused.
     if (nFormat < POS_FORMAT_DXX || nFormat > POS_FORMAT_METRIC)
         return;
 

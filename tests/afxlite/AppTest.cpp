@@ -153,26 +153,43 @@ TEST(AppTest, MessageBoxesGoThroughDoMessageBox)
     }
 }
 
-// A GUI program with only a CWinApp object: afxlite's WinMain starts it.
-TEST(AppTest, HostWithoutWinMainRunsThroughAfxliteWinMain)
+// Runs afxlite_winmain_host.exe with the arguments; its exit code.
+DWORD RunHost(const char* args)
 {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(NULL, path, MAX_PATH);
     std::string exe(path);
     exe = exe.substr(0, exe.find_last_of('\\') + 1) + "afxlite_winmain_host.exe";
-    std::string cmd = "\"" + exe + "\" --exit 23";
+    std::string cmd = "\"" + exe + "\" " + args;
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(::CreateProcessA(exe.c_str(), &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) << exe;
+    if (!::CreateProcessA(exe.c_str(), &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+        return ~0u;
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 15000));
     DWORD code = 0;
     ::GetExitCodeProcess(pi.hProcess, &code);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
+    return code;
+}
+
+// A GUI program with only a CWinApp object: afxlite's WinMain starts it.
+TEST(AppTest, HostWithoutWinMainRunsThroughAfxliteWinMain)
+{
     // 23 from the command line, +100 because the loop went idle after the
     // posted start message (no +1000: the command line arrived).
-    EXPECT_EQ(123u, code);
+    EXPECT_EQ(123u, RunHost("--exit 23"));
+}
+
+// A failed ASSERT in a GUI process shows the assertion box (checked by the
+// host: 99 otherwise): Ignore goes on, Abort ends the process with code 3.
+TEST(AppTest, AssertionInAGuiProcessAsksWithTheMessageBox)
+{
+#if defined(_DEBUG)
+    EXPECT_EQ(70u, RunHost("--assert 5")); // IDIGNORE
+    EXPECT_EQ(3u, RunHost("--assert 3"));  // IDABORT
+#endif
 }
 
 } // namespace

@@ -219,4 +219,36 @@ TEST(DialogTest, ModelessTabMovesThroughTheTabStopsAndEnterSavesThroughOnOK)
     dlg.DestroyWindow();
 }
 
+// A handler may keep FromHandle results across DoModal: the modal loop's idle
+// (seen here at its first WM_KICKIDLE) leaves temporaries alone, as MFC's
+// does; only the thread's top-level idle frees them.
+TEST(DialogTest, ModalLoopKeepsTemporaryWrappers)
+{
+    struct CIdleDlg : CEntryDlg
+    {
+        size_t m_nTempAtIdle = 0;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == 0x036A /* WM_KICKIDLE */) {
+                size_t nPerm = 0;
+                AfxGetWndMapCounts(&nPerm, &m_nTempAtIdle);
+                EndDialog(IDOK);
+                return FALSE;
+            }
+            return CEntryDlg::WindowProc(message, wParam, lParam);
+        }
+    } dlg;
+    HWND hPlain = ::CreateWindowA("STATIC", "", 0, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    TestApp().OnIdle(0);
+    CWnd* pTemp = CWnd::FromHandle(hPlain);
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_GE(dlg.m_nTempAtIdle, 1u);
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hPlain));
+    TestApp().OnIdle(0);
+    size_t nPerm = 0, nTemp = 0;
+    AfxGetWndMapCounts(&nPerm, &nTemp);
+    EXPECT_EQ(0u, nTemp);
+    ::DestroyWindow(hPlain);
+}
+
 } // namespace

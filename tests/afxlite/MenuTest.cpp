@@ -2,6 +2,7 @@
 // through the chain, ownership and FromHandle, and the TrackPopupMenu hook
 // (owner-draw routing to the bound menu: ReflectionTest).
 #include <afxwin.h>
+#include <afxlite_testing.h>
 
 #include <gtest/gtest.h>
 

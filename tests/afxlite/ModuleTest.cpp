@@ -4,6 +4,7 @@
 // exactly while it is loaded; a failing AfxInitExtensionModule must fail the
 // load and leave the host's lists as they were. Windows only.
 #include <afxwin.h>
+#include <afxlite_testing.h>
 
 #include "ModuleChain.h"
 

@@ -161,4 +161,29 @@ TEST(SimpleListTest, AddRemoveWalk)
     EXPECT_TRUE(list.IsEmpty());
 }
 
+// The checks follow MFC: active with _DEBUG only, VERIFY's expression
+// evaluated in every build, ASSERT_VALID asking the object itself.
+TEST(AssertTest, DebugChecksStopAndVerifyAlwaysEvaluates)
+{
+    struct CChecked : CObject
+    {
+        mutable int m_nAsked = 0;
+        void AssertValid() const override { ++m_nAsked; }
+    } checked;
+    int n = 0;
+    VERIFY(++n == 1);
+    EXPECT_EQ(1, n);
+    ASSERT_VALID(&checked);
+#if defined(_DEBUG)
+    EXPECT_EQ(1, checked.m_nAsked);
+    EXPECT_DEATH(ASSERT(n == 2), "assertion failed: n == 2");
+    EXPECT_DEATH(VERIFY(++n == 3), "assertion failed: \\+\\+n == 3");
+    EXPECT_DEATH(ASSERT_VALID(static_cast<CObject*>(nullptr)), "ASSERT_VALID");
+#else
+    ASSERT(++n == 5); // not evaluated
+    EXPECT_EQ(1, n);
+    EXPECT_EQ(0, checked.m_nAsked);
+#endif
+}
+
 } // namespace

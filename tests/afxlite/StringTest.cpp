@@ -250,12 +250,13 @@ TEST(CStringTest, Format)
     str = "Some data:\t";
     str.AppendFormat("X value = %.2f\n", 12345.12345);
     EXPECT_EQ(S(str), "Some data:\tX value = 12345.12\n");
-    // The string's own text as an argument.
+    // CString arguments print their text, the string's own included.
     str = "abc";
-    str.Format("[%s]", static_cast<LPCSTR>(str));
-    EXPECT_EQ(S(str), "[abc]");
-    str.AppendFormat("%s", static_cast<LPCSTR>(str));
-    EXPECT_EQ(S(str), "[abc][abc]");
+    const CString other("xy");
+    str.Format("[%s|%d|%s]", str, 5, other);
+    EXPECT_EQ(S(str), "[abc|5|xy]");
+    str.AppendFormat("%s", str);
+    EXPECT_EQ(S(str), "[abc|5|xy][abc|5|xy]");
     // Longer than any small buffer.
     str.Format("%0500d", 7);
     EXPECT_EQ(str.GetLength(), 500);

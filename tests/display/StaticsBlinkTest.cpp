@@ -188,6 +188,29 @@ TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
     }
 }
 
+// A target without a window gets nothing, not even as a thread message; a
+// blink started before the window exists starts ticking at the first paint.
+TEST(ColorStaticBlink, WindowlessTargetAndEarlyStart)
+{
+    CStaticsHost host;
+    CWnd noWindow;
+    CColorStatic label;
+    label.StartTextBlink(1, kNeverMs);
+    label.EnableNotify(&noWindow, kNotifyMsg);
+    CTimerSpy spy;
+    ASSERT_TRUE(spy.Active());
+    ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
+    PaintNow(label.m_hWnd);
+    std::vector<CTimerSpy::Call> calls = spy.CallsFor(label.m_hWnd);
+    ASSERT_EQ(1u, calls.size());
+    EXPECT_TRUE(calls[0].bSet);
+    EXPECT_EQ(kNeverMs, calls[0].nElapse);
+    Tick(label);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), kNotifyMsg, kNotifyMsg, PM_REMOVE));
+    label.DestroyWindow();
+}
+
 // ---------------------------------------------------------------------------
 // WM_DESTROY
 

@@ -4,6 +4,7 @@
 // load when AfxInitExtensionModule fails, and registered messages come from
 // the one helper.
 #include <Quillon.h>
+#include <afxlite_testing.h>
 
 #include "ModuleChain.h"
 

@@ -1,36 +1,18 @@
-// MaskModelTestSupport.h: a window-free mask model with its protected
-// operations opened up, and an independent statement of which characters each
+// MaskModelTestSupport.h: a window-free mask model, and an independent statement of which characters each
 // kind takes, for the model tests (native and under Wine).
 #pragma once
 
 #include "../../src/masked/MaskData.h"
-#include "MaskModel.h"
+#include "../../src/masked/MaskModel.h"
 
 #include <string>
 
-class TestMaskModel : public CMaskModel
+class TestMaskModel : public CStandaloneMask
 {
 public:
-    explicit TestMaskModel(const char* pszMask = "", char chDecimal = '.', char chThousand = ',',
-                           char chTime = ':', char chDate = '/')
-    {
-        m_chDecimalSep = chDecimal;
-        m_chThousandSep = chThousand;
-        m_chTimeSep = chTime;
-        m_chDateSep = chDate;
-        SetMask(pszMask);
-    }
-    using CMaskModel::DeleteContents;
-    using CMaskModel::DeleteRange;
-    using CMaskModel::GetEmptyInputLocation;
-    using CMaskModel::GetNextInputLocation;
-    using CMaskModel::GetPreviousInputLocation;
-    using CMaskModel::InsertAt;
-    using CMaskModel::IsInputData;
-    using CMaskModel::SetAt;
+    using CStandaloneMask::CStandaloneMask;
 
-    int Count() const { return static_cast<int>(m_listMask.GetCount()); }
-    const CMaskData* Record(int r) const { return m_listMask.GetAt(m_listMask.FindIndex(r)); }
+    const CMaskData* Record(int r) const { return Records().GetAt(Records().FindIndex(r)); }
     int TypeAt(int r) const { return Record(r)->m_nType; }
     char ValueAt(int r) const { return Record(r)->m_chValue; }
     std::string Show() const { return Str(ShowMask()); }

@@ -120,8 +120,9 @@ TEST(MaskedEdit, RunTimeClasses)
     ASSERT_NE(nullptr, pObject);
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CEdit)));
     delete pObject;
-    CMaskedEdit edit;
+    CMaskedEdit edit = "##/##"; // the mask converts implicitly, as hosts declare members
     EXPECT_EQ(RUNTIME_CLASS(CMaskedEdit), edit.GetRuntimeClass());
+    EXPECT_EQ("##/##", std::string(edit.GetMask()));
 }
 
 // A dialog host with a masked edit, a masked rich edit and the next field.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <type_traits>
 
@@ -14,77 +15,84 @@ namespace {
 
 const char kDate[] = "##/##";
 
+// The insert mode of either control.
+struct InsertMode
+{
+    std::function<bool()> get;
+    std::function<void(bool)> set;
+};
+
 struct ScriptRow
 {
     const char* label;
     const char* mask;
     const char* data; // SetInputData before the script
     int selStart, selEnd;
-    void (*act)(CWnd& ctl, CMaskModel& model, CMaskedTestDlg& dlg);
+    void (*act)(CWnd& ctl, InsertMode& mode, CMaskedTestDlg& dlg);
     const char* text; // '/' stands for the locale's date separator
     int caretStart, caretEnd;
     int beeps;
     const char* ours; // EN_UPDATE/EN_CHANGE from the masked logic
 };
 
-void Chars123(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Chars123(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     Type(c, "123");
 }
-void CharX(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void CharX(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     Type(c, "x");
 }
-void Char5(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Char5(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     Type(c, "5");
 }
-void Char9(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Char9(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     Type(c, "9");
 }
-void Char1(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Char1(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     Type(c, "1");
 }
-void Overwrite9(CWnd& c, CMaskModel& m, CMaskedTestDlg&)
+void Overwrite9(CWnd& c, InsertMode& m, CMaskedTestDlg&)
 {
-    m.SetInsertMode(false);
+    m.set(false);
     Type(c, "9");
 }
-void Backspace(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Backspace(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     Type(c, "\b");
 }
-void Delete(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Delete(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     KeyDown(c, VK_DELETE);
 }
-void Right(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Right(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     KeyDown(c, VK_RIGHT);
 }
-void Left(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Left(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     KeyDown(c, VK_LEFT);
 }
-void Home(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void Home(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     KeyDown(c, VK_HOME);
 }
-void ShiftRight(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void ShiftRight(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     HoldKey(VK_SHIFT, true);
     KeyDown(c, VK_RIGHT);
     HoldKey(VK_SHIFT, false);
 }
-void ShiftHome(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void ShiftHome(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     HoldKey(VK_SHIFT, true);
     KeyDown(c, VK_HOME);
     HoldKey(VK_SHIFT, false);
 }
-void ShiftDelete(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
+void ShiftDelete(CWnd& c, InsertMode&, CMaskedTestDlg& d)
 {
     SetClipboardText(d.m_hWnd, "sentinel");
     HoldKey(VK_SHIFT, true);
@@ -92,12 +100,12 @@ void ShiftDelete(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
     HoldKey(VK_SHIFT, false);
     EXPECT_EQ("sentinel", ClipboardText(d.m_hWnd)) << "Shift+Delete copied";
 }
-void InsertThen9(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void InsertThen9(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     KeyDown(c, VK_INSERT);
     Type(c, "9");
 }
-void ShiftInsertThen9(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
+void ShiftInsertThen9(CWnd& c, InsertMode&, CMaskedTestDlg& d)
 {
     SetClipboardText(d.m_hWnd, "77");
     HoldKey(VK_SHIFT, true);
@@ -105,29 +113,29 @@ void ShiftInsertThen9(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
     HoldKey(VK_SHIFT, false);
     Type(c, "9");
 }
-void CtrlInsert(CWnd& c, CMaskModel& m, CMaskedTestDlg& d)
+void CtrlInsert(CWnd& c, InsertMode& m, CMaskedTestDlg& d)
 {
     SetClipboardText(d.m_hWnd, "sentinel");
     HoldKey(VK_CONTROL, true);
     KeyDown(c, VK_INSERT);
     HoldKey(VK_CONTROL, false);
     EXPECT_EQ("sentinel", ClipboardText(d.m_hWnd)) << "Ctrl+Insert copied";
-    EXPECT_FALSE(m.GetInsertMode());
+    EXPECT_FALSE(m.get());
 }
 void Paste(CWnd& c, const char* text, CMaskedTestDlg& d)
 {
     ASSERT_TRUE(SetClipboardText(d.m_hWnd, text));
     c.SendMessage(WM_PASTE);
 }
-void PasteDate(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
+void PasteDate(CWnd& c, InsertMode&, CMaskedTestDlg& d)
 {
     Paste(c, "12/34", d);
 }
-void PasteLiterals(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
+void PasteLiterals(CWnd& c, InsertMode&, CMaskedTestDlg& d)
 {
     Paste(c, "//", d);
 }
-void Cut(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
+void Cut(CWnd& c, InsertMode&, CMaskedTestDlg& d)
 {
     SetClipboardText(d.m_hWnd, "sentinel");
     c.SendMessage(WM_CUT);
@@ -135,23 +143,23 @@ void Cut(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
     EXPECT_EQ(3u, clip.size());
     EXPECT_EQ("23", clip.substr(0, 1) + clip.substr(2));
 }
-void Clear(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
+void Clear(CWnd& c, InsertMode&, CMaskedTestDlg& d)
 {
     SetClipboardText(d.m_hWnd, "sentinel");
     c.SendMessage(WM_CLEAR);
     EXPECT_EQ("sentinel", ClipboardText(d.m_hWnd));
 }
-void Copy(CWnd& c, CMaskModel&, CMaskedTestDlg& d)
+void Copy(CWnd& c, InsertMode&, CMaskedTestDlg& d)
 {
     SetClipboardText(d.m_hWnd, "sentinel");
     c.SendMessage(WM_COPY);
     EXPECT_EQ(Text(c), ClipboardText(d.m_hWnd));
 }
-void SetTextBare(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void SetTextBare(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     ::SetWindowTextA(c.m_hWnd, "1234");
 }
-void SetTextShown(CWnd& c, CMaskModel&, CMaskedTestDlg&)
+void SetTextShown(CWnd& c, InsertMode&, CMaskedTestDlg&)
 {
     // The display form with this locale's date separator.
     const std::string shown = Text(c).substr(2, 1);
@@ -213,7 +221,8 @@ template <class TProbe> Outcome RunRow(const ScriptRow& row, std::vector<UINT>* 
     dlg.m_notes.clear();
     ctl.m_nBeeps = 0;
     ctl.m_received.clear();
-    row.act(ctl, ctl, dlg);
+    InsertMode mode{[&ctl] { return ctl.GetInsertMode(); }, [&ctl](bool b) { ctl.SetInsertMode(b); }};
+    row.act(ctl, mode, dlg);
     Pump();
     out.text = Text(ctl);
     out.sel = Sel(ctl);

@@ -436,19 +436,22 @@ TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
     EXPECT_SEQ(rec, tab, "Tab released in the field");
 }
 
-// Programmer errors stop the program with a message naming the call; the
-// value pair is never indexed with a bad type.
-TEST(PosControlsDeathTest, BadTypeOrNotationFromACallAsserts)
+// A type or notation out of range (read back from a hand-edited profile,
+// say) is refused: nothing changes, the process goes on, and the value pair
+// is never indexed with it. Before subclassing the child calls do nothing.
+TEST(PosControlsTest, BadTypeOrNotationIsRefused)
 {
     CPosEditCtrl edit;
     CPosStatic label;
     label.EnableSaving(false);
-    EXPECT_DEATH(edit.ForcePosType(static_cast<PosType>(5)),
-                 "CPosEditCtrl::ForcePosType: type must be 0 or 1");
-    EXPECT_DEATH(edit.ForcePosType(POS_TYPE_NONE), "CPosEditCtrl::ForcePosType: type must be 0 or 1");
-    EXPECT_DEATH(edit.ChangeFormat(static_cast<PosFormat>(4), false),
-                 "CPosEditCtrl::ChangeFormat: notation outside 0-3");
-    EXPECT_DEATH(label.ForcePosType(POS_TYPE_NONE), "CPosStatic::ForcePosType: type must be 0 or 1");
+    edit.ForcePosType(static_cast<PosType>(5));
+    edit.ForcePosType(POS_TYPE_NONE);
+    edit.ChangeFormat(static_cast<PosFormat>(4), true);
+    edit.SetReadOnly(true);
+    edit.AdjustFont(true);
+    label.ForcePosType(POS_TYPE_NONE);
+    EXPECT_EQ(POS_TYPE_GEOGRAPHIC, edit.GetPosType());
+    EXPECT_EQ(POS_FORMAT_DMS, label.GetPosFormat());
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #ifndef RC_INVOKED
 
 #include <afxwin.h>
+#include <afxlite_testing.h>
 
 #include <initializer_list>
 #include <string>

@@ -5,10 +5,14 @@
 //
 // Command line: "--exit N".  The exit code is N, plus 100 when the loop went
 // idle before the quit, plus 1000 when the command line did not arrive.
+// "--assert B" fails an ASSERT instead, with a hook that answers the
+// assertion message box with button B: exit code 70 when the program went on
+// after it, 99 when the box was not the one expected.
 #include <afxwin.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -49,8 +53,48 @@ LRESULT CHostWnd::OnStart(WPARAM, LPARAM)
     return 0;
 }
 
+// Answers the assertion box with the button given on the command line, once
+// the box is up (its texts are set when its loop runs).
+HHOOK g_hHook = NULL;
+HWND g_hBox = NULL;
+WPARAM g_nButton = 0;
+
+void CALLBACK CheckAndAnswer(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(NULL, nID);
+    char caption[64] = {};
+    ::GetWindowTextA(g_hBox, caption, sizeof caption);
+    std::string text; // the box's static holds the message
+    for (HWND h = ::GetWindow(g_hBox, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        char buf[512] = {};
+        ::GetWindowTextA(h, buf, sizeof buf);
+        text += buf;
+    }
+    if (std::strcmp(caption, "Microsoft Visual C++ Debug Library") != 0)
+        ::ExitProcess(97);
+    if (text.find("Debug Assertion Failed!") == std::string::npos ||
+        text.find("Expression: 1 == 2") == std::string::npos)
+        ::ExitProcess(98);
+    ::PostMessageA(g_hBox, WM_COMMAND, g_nButton, 0);
+}
+
+LRESULT CALLBACK AnswerAssertionBox(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_ACTIVATE && g_hBox == NULL) {
+        g_hBox = reinterpret_cast<HWND>(wParam);
+        ::SetTimer(NULL, 0, 1, CheckAndAnswer);
+    }
+    return ::CallNextHookEx(g_hHook, nCode, wParam, lParam);
+}
+
 BOOL CHostApp::InitInstance()
 {
+    if (const char* a = m_lpCmdLine != nullptr ? std::strstr(m_lpCmdLine, "--assert ") : nullptr) {
+        g_nButton = static_cast<WPARAM>(std::atoi(a + 9));
+        g_hHook = ::SetWindowsHookExA(WH_CBT, AnswerAssertionBox, NULL, ::GetCurrentThreadId());
+        ASSERT(1 == 2);
+        ::ExitProcess(70);
+    }
     const char* p = m_lpCmdLine != nullptr ? std::strstr(m_lpCmdLine, "--exit ") : nullptr;
     if (p != nullptr)
         m_nCode = std::atoi(p + 7);
