@@ -185,6 +185,7 @@ TEST(MDIBackground, SettingsSavedAtDestructionAndRestoredAtSubclassing)
     EXPECT_EQ(kRed, canvas.Pixel(12, 0));
     EXPECT_EQ(kYellow, canvas.Pixel(111, 42));
     EXPECT_EQ(kBk, canvas.Pixel(112, 42));
+    EXPECT_EQ(kBk, canvas.Pixel(12, 43));
     pApp->WriteProfileString("Main Background", NULL, NULL); // leaves the shared profile as it was
     bg.SetAutoSaveRestore(0);
 }
