@@ -26,7 +26,7 @@ build/mingw64/build.ninja: | deps
 build/native/build.ninja: | deps
 	cmake --preset native >/dev/null
 build/mingw64-release/build.ninja: | deps
-	cmake --preset mingw64 -B build/mingw64-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	cmake --preset mingw64-release >/dev/null
 build/mingw32/build.ninja: | deps
 	cmake --preset mingw32 >/dev/null
 
