@@ -7,6 +7,8 @@
 //    with an icon and a caption, against a plain push button.
 #include <afxwin.h>
 
+#include "wine/BenchSupport.h"
+
 #include "ButtonExt.h"
 #include "TextProgressCtrl.h"
 
@@ -16,32 +18,6 @@
 #include <functional>
 
 namespace {
-
-class CBenchApp : public CWinApp
-{};
-CBenchApp theApp;
-
-double Seconds(LARGE_INTEGER a, LARGE_INTEGER b)
-{
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-}
-
-// Microseconds per call of step(i), over enough calls for about 0.5 s.
-double MicrosPerStep(const std::function<void(long)>& step)
-{
-    for (long n = 16;; n *= 2) {
-        LARGE_INTEGER t0, t1;
-        ::QueryPerformanceCounter(&t0);
-        for (long i = 0; i < n; ++i)
-            step(i);
-        ::QueryPerformanceCounter(&t1);
-        const double s = Seconds(t0, t1);
-        if (s > 0.5)
-            return s * 1e6 / n;
-    }
-}
 
 void Repaint(HWND hWnd)
 {
@@ -82,7 +58,7 @@ int main()
 
     HWND hNative = ::CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 24,
                                      host.m_hWnd, reinterpret_cast<HMENU>(1), NULL, NULL);
-    const double native = MicrosPerStep([&](long i) {
+    const double native = bench::MicrosPer([&](long i) {
         ::SendMessageA(hNative, PBM_SETPOS, i % 101, 0);
         ::UpdateWindow(hNative);
     });
@@ -92,7 +68,7 @@ int main()
         bar.Create(WS_CHILD | WS_VISIBLE, CRect(0, 40, 300, 64), &host, 2);
         if (gradient)
             bar.SetFgColor(RGB(0, 0, 0), RGB(0, 0, 255)); // 255 stripes
-        const double ours = MicrosPerStep([&](long i) { bar.SetPos(i % 101); });
+        const double ours = bench::MicrosPer([&](long i) { bar.SetPos(i % 101); });
         std::printf("%-40s %10.1f us   ratio %6.2f\n",
                     gradient ? "text progress bar, 255-stripe gradient" : "text progress bar, solid", ours,
                     ours / native);
@@ -102,12 +78,12 @@ int main()
 
     HWND hPlain = ::CreateWindowExA(0, "BUTTON", "Save", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 80, 100,
                                     40, host.m_hWnd, reinterpret_cast<HMENU>(3), NULL, NULL);
-    const double plain = MicrosPerStep([&](long) { Repaint(hPlain); });
+    const double plain = bench::MicrosPer([&](long) { Repaint(hPlain); });
     std::printf("%-40s %10.1f us\n", "plain push button, one paint", plain);
     CBenchButton button;
     button.Create("Save", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(120, 80, 220, 120), &host, 4);
     button.UseSystemIcon();
-    const double ext = MicrosPerStep([&](long) { Repaint(button.m_hWnd); });
+    const double ext = bench::MicrosPer([&](long) { Repaint(button.m_hWnd); });
     std::printf("%-40s %10.1f us   ratio %6.2f\n", "extended button, icon + caption", ext, ext / plain);
 
     button.DestroyWindow();

@@ -3,6 +3,8 @@
 // (DeleteAllItems, and one by one), and one full paint of a 300x400 view.
 #include <afxwin.h>
 
+#include "wine/BenchSupport.h"
+
 #include "ColorTreeCtrl.h"
 
 #include <algorithm>
@@ -10,10 +12,6 @@
 #include <vector>
 
 namespace {
-
-class CBenchApp : public CWinApp
-{};
-CBenchApp theApp;
 
 const int kRoots = 1000, kChildren = 9; // 10 000 items
 const DWORD kStyle =

@@ -6,6 +6,8 @@
 // control really moves in both cases.  Hidden windows: no painting is timed.
 #include <afxwin.h>
 
+#include "wine/BenchSupport.h"
+
 #include "ResizingDialog.h"
 
 #include <cstdio>
@@ -13,34 +15,8 @@
 
 namespace {
 
-class CBenchApp : public CWinApp
-{};
-CBenchApp theApp;
-
 const int kControls = 100;
 const UINT kFirstId = 1000;
-
-double Seconds(LARGE_INTEGER a, LARGE_INTEGER b)
-{
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-}
-
-// Microseconds per call of step(i), over enough calls for about 0.5 s.
-template <class Step> double MicrosPerStep(Step step)
-{
-    for (long n = 16;; n *= 2) {
-        LARGE_INTEGER t0, t1;
-        ::QueryPerformanceCounter(&t0);
-        for (long i = 0; i < n; ++i)
-            step(i);
-        ::QueryPerformanceCounter(&t1);
-        const double s = Seconds(t0, t1);
-        if (s > 0.5)
-            return s * 1e6 / n;
-    }
-}
 
 // A 10 x 10 grid of statics; each column stretches, the last row moves down.
 class CGridDlg : public CResizingDialog
@@ -94,7 +70,7 @@ int main()
     dlg.GetWindowRect(&rcWindow);
 
     // The resizing dialog: two sizes, both larger than at init.
-    const double relayout = MicrosPerStep([&](long i) {
+    const double relayout = bench::MicrosPer([&](long i) {
         const int grow = (i & 1) ? 40 : 80;
         dlg.SetWindowPos(NULL, 0, 0, rcWindow.Width() + grow, rcWindow.Height() + grow,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -122,7 +98,7 @@ int main()
         controls.push_back(hCtrl);
         rects.push_back(rc);
     }
-    const double deferred = MicrosPerStep([&](long i) {
+    const double deferred = bench::MicrosPer([&](long i) {
         const int grow = (i & 1) ? 40 : 80;
         HDWP hdwp = ::BeginDeferWindowPos(kControls);
         for (int k = 0; k < kControls && hdwp != NULL; ++k) {

@@ -7,6 +7,8 @@
 // on a loaded machine do not count; the ratios are what to compare.
 #include <afxwin.h>
 
+#include "wine/BenchSupport.h"
+
 #include "MaskedEdit.h"
 
 #include <cstdio>
@@ -14,10 +16,6 @@
 #include <string>
 
 namespace {
-
-class CBenchApp : public CWinApp
-{};
-CBenchApp theApp;
 
 // CPU seconds this thread has used so far.
 double CpuSeconds()
@@ -87,7 +85,8 @@ int main(int argc, char** argv)
     // What one refresh of a 256-position field costs the edit control alone.
     const double setText256 = only ? 1.0 : MicrosPerSetText(hPlain256, 256);
 
-    std::printf("bench_masked_keystroke: one typed character, WM_CHAR to refreshed text (Wine, thread CPU time)\n");
+    std::printf(
+        "bench_masked_keystroke: one typed character, WM_CHAR to refreshed text (Wine, thread CPU time)\n");
     std::printf("%-34s %12.2f us\n", "plain Win32 edit, 16 characters", plain);
     std::printf("%-34s %12.2f us   ratio to plain %8.1f\n", "plain Win32 edit, 256 characters", plain256,
                 plain256 / plain);

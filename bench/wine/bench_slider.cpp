@@ -3,6 +3,8 @@
 // operation on a native trackbar with a selection range (TBS_ENABLESELRANGE)
 // of the same size, measured in the same run.
 #include <afxwin.h>
+
+#include "wine/BenchSupport.h"
 #include <commctrl.h>
 
 #include "CustomSliderCtrl.h"
@@ -10,45 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-class CBenchApp : public CWinApp
-{};
-CBenchApp theApp;
-
-double Seconds(LARGE_INTEGER a, LARGE_INTEGER b)
-{
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-}
-
-// Handles what the operations queued (the slider's posted notifications);
-// dispatching also lets pending paints validate their windows.
-void Drain()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
-
-// Microseconds per call of op(i), over enough calls for about 0.5 s.
-template <class Op> double MicrosPer(Op op)
-{
-    for (long n = 16;; n *= 2) {
-        LARGE_INTEGER t0, t1;
-        ::QueryPerformanceCounter(&t0);
-        for (long i = 0; i < n; ++i) {
-            op(i);
-            if ((i & 63) == 63)
-                Drain();
-        }
-        ::QueryPerformanceCounter(&t1);
-        Drain();
-        const double s = Seconds(t0, t1);
-        if (s > 0.5)
-            return s * 1e6 / n;
-    }
-}
 
 void Paint(HWND hWnd)
 {
@@ -89,8 +52,8 @@ int main()
 
     std::printf("bench_slider: 300x40, range 0..10, selection 2..5 (Wine)\n");
     for (int run = 0; run < 3; ++run) {
-        const double paintTrack = MicrosPer([&](long) { Paint(hTrack); });
-        const double paintSlider = MicrosPer([&](long) { Paint(slider.m_hWnd); });
+        const double paintTrack = bench::MicrosPer([&](long) { Paint(hTrack); }, true);
+        const double paintSlider = bench::MicrosPer([&](long) { Paint(slider.m_hWnd); }, true);
 
         // Trackbar: press on its thumb, then move it one unit back and forth.
         ::SendMessageA(hTrack, TBM_SETPOS, TRUE, 5);
@@ -103,7 +66,7 @@ int main()
         ::SendMessageA(hTrack, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tx, ty));
         ::SendMessageA(hTrack, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(tx + unit, ty));
         const LRESULT nMoved = ::SendMessageA(hTrack, TBM_GETPOS, 0, 0);
-        const double dragTrack = MicrosPer([&](long i) { Step(hTrack, i, tx, tx + unit, ty); });
+        const double dragTrack = bench::MicrosPer([&](long i) { Step(hTrack, i, tx, tx + unit, ty); }, true);
         ::SendMessageA(hTrack, WM_LBUTTONUP, 0, MAKELPARAM(tx, ty));
         if (nMoved == 5) {
             std::fprintf(stderr, "bench_slider: the trackbar's thumb did not follow the drag (%ld)\n",
@@ -120,7 +83,8 @@ int main()
         slider.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(sx, 20));
         slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(sx, 20));
         const int sunit = (rcSlider.Width() - 16) / 10 + 1;
-        const double dragSlider = MicrosPer([&](long i) { Step(slider.m_hWnd, i, sx, sx + sunit, 20); });
+        const double dragSlider =
+            bench::MicrosPer([&](long i) { Step(slider.m_hWnd, i, sx, sx + sunit, 20); }, true);
         slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(sx, 20));
         if (slider.GetSelMin() != 2 || (slider.GetSelMax() != 5 && slider.GetSelMax() != 6)) {
             std::fprintf(stderr, "bench_slider: the drag did not move the max end (%d..%d)\n",
