@@ -31,8 +31,6 @@ public:
         m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
     }
     ~CStaticsCanvas() { ::SelectObject(m_hDC, m_hOldBitmap), ::DeleteObject(m_hBitmap), ::DeleteDC(m_hDC); }
-    CStaticsCanvas(const CStaticsCanvas&) = delete;
-    CStaticsCanvas& operator=(const CStaticsCanvas&) = delete;
 
     HDC Dc() const { return m_hDC; }
     int Width() const { return m_cx; }
