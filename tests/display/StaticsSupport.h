@@ -1,5 +1,4 @@
-// StaticsSupport.h: helpers shared by the display tests: a host window, a
-// memory bitmap to render into and read back, and repainting helpers.
+// StaticsSupport.h: the display tests' host window, memory canvas and repaint helper.
 #pragma once
 
 #include <afxwin.h>
@@ -43,8 +42,7 @@ public:
         ::FillRect(m_hDC, &rc, hBrush);
         ::DeleteObject(hBrush);
     }
-    // CLR_INVALID outside the canvas.
-    COLORREF Pixel(int x, int y) const
+    COLORREF Pixel(int x, int y) const // CLR_INVALID outside the canvas
     {
         if (x < 0 || y < 0 || x >= m_cx || y >= m_cy)
             return CLR_INVALID;
@@ -83,12 +81,4 @@ private:
 inline void PaintNow(HWND hWnd)
 {
     ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-// Dispatches the messages already queued for this thread.
-inline void PumpQueued()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::TranslateMessage(&msg), ::DispatchMessageA(&msg);
 }

@@ -10,8 +10,8 @@
 #include "StaticsSupport.h"
 
 #include <functional>
+#include <stddef.h>
 #include <stdio.h>
-#include <string>
 #include <string.h>
 #include <vector>
 
@@ -64,29 +64,28 @@ public:
                              : *ppEntry == (void*)&::KillTimer ? (void*)&SpyKill
                                                                : nullptr;
                 if (pNew != nullptr)
-                    m_patches.emplace_back(ppEntry, *ppEntry), Write(ppEntry, pNew);
+                    m_patches.emplace_back(ppEntry, Swap(ppEntry, pNew));
             }
         EXPECT_EQ(2u, m_patches.size()) << "could not watch the library's timer calls";
     }
     ~CTimerSpy()
     {
         for (auto& p : m_patches)
-            Write(p.first, p.second);
+            Swap(p.first, p.second);
     }
 
 private:
     std::vector<std::pair<void**, void*>> m_patches;
 
-    static void Write(void** ppEntry, void* p)
+    static void* Swap(void** ppEntry, void* p)
     {
         DWORD dwOld;
         ::VirtualProtect(ppEntry, sizeof(void*), PAGE_READWRITE, &dwOld);
-        *ppEntry = p;
+        std::swap(*ppEntry, p);
         ::VirtualProtect(ppEntry, sizeof(void*), dwOld, &dwOld);
+        return p;
     }
 };
-
-// CFontStatic
 
 TEST(FontStatic, SubclassingCopiesTheWindowFontAndForcesHeight12)
 {
@@ -100,9 +99,8 @@ TEST(FontStatic, SubclassingCopiesTheWindowFontAndForcesHeight12)
         if (bWindowFont)
             ::SendMessageA(hItem, WM_SETFONT, (WPARAM)hDialogFont, FALSE);
         CFontStatic label;
-        label.Font_SetWeight(FW_LIGHT, false);
-        label.Font_SetFaceName("Arial", false);
-        label.Font_SetHeight(-30, false);
+        label.Font_SetWeight(FW_LIGHT, false), label.Font_SetFaceName("Arial", false),
+            label.Font_SetHeight(-30, false);
         ASSERT_TRUE(label.SubclassWindow(hItem));
         EXPECT_NE((HFONT)::SendMessageA(hItem, WM_GETFONT, 0, 0), hDialogFont) << "a font of the label's own";
         for (const LOGFONT& lf : {*label.Font_GetLogFont(), WindowFont(hItem)}) {
@@ -116,58 +114,55 @@ TEST(FontStatic, SubclassingCopiesTheWindowFontAndForcesHeight12)
     }
 }
 
+LOGFONT g_bigFont = {-30, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"};
+
+bool SameFont(const LOGFONT& a, const LOGFONT& b)
+{
+    return memcmp(&a, &b, offsetof(LOGFONT, lfFaceName)) == 0 && strcmp(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+// Each setter changes the description at once and the window's font only when asked to redraw.
 TEST(FontStatic, SettersRebuildTheWindowFontOnlyWhenAsked)
 {
-    struct Row
-    {
-        const char* label;
-        std::function<void(CFontStatic&, bool)> set;
-        std::function<long(const LOGFONT&)> field;
-        long nExpected; // the byte fields take a bool, so "true" arrives as 1
+    const std::pair<const char*, void (*)(CFontStatic&, bool)> rows[] = {
+        {"height", [](CFontStatic& s, bool r) { s.Font_SetHeight(-20, r); }},
+        {"weight", [](CFontStatic& s, bool r) { s.Font_SetWeight(FW_BOLD, r); }},
+        {"italic", [](CFontStatic& s, bool r) { s.Font_SetItalic(true, r); }},
+        {"char set", [](CFontStatic& s, bool r) { s.Font_SetCharSet(true, r); }},
+        {"pitch and family", [](CFontStatic& s, bool r) { s.Font_SetPitchAndFamily(true, r); }},
+        {"face name", [](CFontStatic& s, bool r) { s.Font_SetFaceName("Times New Roman", r); }},
+        {"whole description", [](CFontStatic& s, bool r) { s.Font_SetLogFont(&g_bigFont, r); }},
+        {"edited in place, then ReBuildFont",
+         [](CFontStatic& s, bool r) {
+             s.Font_GetLogFont()->lfWeight = FW_HEAVY, r ? s.ReBuildFont() : void();
+         }},
     };
-    const Row rows[] = {
-        {"height", [](CFontStatic& s, bool r) { s.Font_SetHeight(-20, r); },
-         [](const LOGFONT& lf) { return lf.lfHeight; }, -20},
-        {"weight", [](CFontStatic& s, bool r) { s.Font_SetWeight(FW_BOLD, r); },
-         [](const LOGFONT& lf) { return lf.lfWeight; }, FW_BOLD},
-        {"italic", [](CFontStatic& s, bool r) { s.Font_SetItalic(true, r); },
-         [](const LOGFONT& lf) { return (long)lf.lfItalic; }, 1},
-        {"char set", [](CFontStatic& s, bool r) { s.Font_SetCharSet(true, r); },
-         [](const LOGFONT& lf) { return (long)lf.lfCharSet; }, 1},
-        {"pitch and family", [](CFontStatic& s, bool r) { s.Font_SetPitchAndFamily(true, r); },
-         [](const LOGFONT& lf) { return (long)lf.lfPitchAndFamily; }, 1},
-        {"face name", [](CFontStatic& s, bool r) { s.Font_SetFaceName("Times New Roman", r); },
-         [](const LOGFONT& lf) { return (long)lf.lfFaceName[0]; }, 'T'},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.first);
         CStaticsHost host;
         CFontStatic label;
         ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
-        EXPECT_EQ(-12, WindowFont(label.m_hWnd).lfHeight) << "the create path gets the 12-unit font too";
-        const long nBefore = row.field(WindowFont(label.m_hWnd));
-        ASSERT_NE(row.nExpected, nBefore);
-        row.set(label, false);
-        EXPECT_EQ(row.nExpected, row.field(*label.Font_GetLogFont()));
-        EXPECT_EQ(nBefore, row.field(WindowFont(label.m_hWnd))) << "redraw false must not rebuild";
-        row.set(label, true);
-        EXPECT_EQ(row.nExpected, row.field(WindowFont(label.m_hWnd)));
+        const LOGFONT before = WindowFont(label.m_hWnd);
+        EXPECT_EQ(-12, before.lfHeight) << "the create path gets the 12-unit font too";
+        row.second(label, false);
+        EXPECT_FALSE(SameFont(before, *label.Font_GetLogFont())) << "the description did not change";
+        EXPECT_TRUE(SameFont(before, WindowFont(label.m_hWnd))) << "redraw false must not rebuild";
+        row.second(label, true);
+        EXPECT_TRUE(SameFont(*label.Font_GetLogFont(), WindowFont(label.m_hWnd)));
     }
     CFontStatic windowless; // stores only, and keeps 31 characters of a face name
     windowless.Font_SetFaceName("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn", true);
     EXPECT_STREQ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcde", windowless.Font_GetLogFont()->lfFaceName);
 }
 
-// CColorStatic
-
 // Runs a script of calls on a label, one letter a call: r/u text red/background blue, X/Y text/background
 // 0xFFFFFFFF, o/n transparent on/off, p/q blink text/background colours (kA, kB)/(kC, kD), t/b start text/
 // background blinking (mode 1, period kNeverMs), s/S stop them (mode 0), '.' a tick of timer 1, '2' a tick
-// of timer 2, h/H font height -20 without/with redraw.
+// of timer 2, h/H font height -20 without/with redraw, '|' validate the window.
 void Script(CColorStatic& s, const char* pszScript)
 {
     using Call = void (*)(CColorStatic&);
-    static const char kLetters[] = "ruXYonpqtbsS.2hH";
+    static const char kLetters[] = "ruXYonpqtbsS.2hH|";
     static const Call kCalls[] = {
         [](CColorStatic& s) { s.SetTextColor(kRed); },
         [](CColorStatic& s) { s.SetBkColor(kBlue); },
@@ -185,13 +180,14 @@ void Script(CColorStatic& s, const char* pszScript)
         [](CColorStatic& s) { s.SendMessage(WM_TIMER, 2); },
         [](CColorStatic& s) { s.Font_SetHeight(-20, false); },
         [](CColorStatic& s) { s.Font_SetHeight(-20, true); },
+        [](CColorStatic& s) { ::ValidateRect(s.m_hWnd, NULL); },
     };
     for (const char* p = pszScript; *p; p++)
         kCalls[strchr(kLetters, *p) - kLetters](s);
 }
 
 // Each row runs its script, then asks the colours as the parent's WM_CTLCOLORSTATIC does; whether the
-// script's last call invalidated the label is checked too (-1: not checked).
+// calls after a '|' invalidated the label is checked too.
 TEST(ColorStatic, ColoursAndRepaintsAfterEachCall)
 {
     const COLORREF crText = ::GetSysColor(COLOR_BTNTEXT), crFace = ::GetSysColor(COLOR_BTNFACE);
@@ -202,44 +198,40 @@ TEST(ColorStatic, ColoursAndRepaintsAfterEachCall)
         const char* label;
         const char* script;
         COLORREF crText, crBk; // crBk: also the colour of the solid brush returned
-        int nRepaint;
+        bool bRepaint;         // after a '|' in the script
     };
     const Row rows[] = {
-        {"construction colours", "", crText, crFace, -1},
-        {"steady colours", "ru", kRed, kBlue, 1},
-        {"text colour already held", "rr", kRed, crFace, 0},
-        {"background colour already held", "uu", crText, kBlue, 0},
-        {"0xFFFFFFFF stands for the system colours and differs from any stored colour", "ruXY", crText,
-         crFace, 1},
-        {"0xFFFFFFFF while the system colour is held", "X", crText, crFace, 1},
-        {"transparent", "ruo", kRed, kHollow, 1},
-        {"transparency unchanged", "n", crText, crFace, 0},
-        {"blink text colours", "p", crText, crFace, 0},
-        {"blink background colours", "q", crText, crFace, 1},
-        {"font field without redraw", "h", crText, crFace, 0},
-        {"font field with redraw", "H", crText, crFace, 1},
-        {"text blink, phase 0", "pt", kA, crFace, -1},
-        {"text blink, one tick", "pt.", kB, crFace, 1},
-        {"text blink, two ticks", "pt..", kA, crFace, 1},
-        {"a foreign timer id does not tick", "pt2", kA, crFace, 0},
-        {"phase colours default to the colours at construction", "rutb.", crText, crFace, -1},
-        {"background blink wins over transparency", "oqb.", crText, kD, 1},
-        {"second start makes both kinds tick together", "pqtb.", kB, kD, 1},
-        {"a start resets only its own phase", "pqt.b", kB, kC, -1},
-        {"stopped text blink shows the steady colour", "rpt.s", kRed, crFace, -1},
-        {"stopping text freezes the background in its phase", "qbt.s...", crText, kD, -1},
+        {"construction colours", "", crText, crFace, false},
+        {"steady colours", "r|u", kRed, kBlue, true},
+        {"text colour already held", "r|r", kRed, crFace, false},
+        {"background colour already held", "u|u", crText, kBlue, false},
+        {"0xFFFFFFFF: the system colours; it differs from any stored colour", "ruX|Y", crText, crFace, true},
+        {"0xFFFFFFFF while the system colour is held", "|X", crText, crFace, true},
+        {"transparent", "ru|o", kRed, kHollow, true},
+        {"transparency unchanged", "|n", crText, crFace, false},
+        {"blink text colours", "|p", crText, crFace, false},
+        {"blink background colours", "|q", crText, crFace, true},
+        {"font field without redraw", "|h", crText, crFace, false},
+        {"font field with redraw", "|H", crText, crFace, true},
+        {"text blink, phase 0", "pt", kA, crFace, false},
+        {"text blink, one tick", "pt|.", kB, crFace, true},
+        {"text blink, two ticks", "pt.|.", kA, crFace, true},
+        {"a foreign timer id does not tick", "pt|2", kA, crFace, false},
+        {"phase colours default to the colours at construction", "rutb.", crText, crFace, false},
+        {"background blink wins over transparency", "oqb|.", crText, kD, true},
+        {"second start makes both kinds tick together", "pqtb|.", kB, kD, true},
+        {"a start resets only its own phase", "pqt.b", kB, kC, false},
+        {"stopped text blink shows the steady colour", "rpt.s", kRed, crFace, false},
+        {"stopping text freezes the background in its phase", "qbt.s...", crText, kD, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         CStaticsHost host;
         CColorStatic label;
         ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
-        std::string script = row.script;
-        Script(label, script.substr(0, script.empty() ? 0 : script.size() - 1).c_str());
-        ::ValidateRect(label.m_hWnd, NULL);
-        Script(label, script.empty() ? "" : script.c_str() + script.size() - 1);
-        EXPECT_TRUE(row.nRepaint < 0 ||
-                    (row.nRepaint != 0) == (::GetUpdateRect(label.m_hWnd, NULL, FALSE) != 0));
+        Script(label, row.script);
+        EXPECT_TRUE(!strchr(row.script, '|') ||
+                    row.bRepaint == (::GetUpdateRect(label.m_hWnd, NULL, FALSE) != 0));
         // The DC starts with sentinel colours and OPAQUE, so untouched attributes show.
         CStaticsCanvas dc(4, 4);
         ::SetTextColor(dc.Dc(), kSentinelText), ::SetBkColor(dc.Dc(), kSentinelBk),
@@ -265,10 +257,8 @@ TEST(ColorStaticBlink, PeriodsPassedToTheSharedTimer)
         std::vector<int> calls; // SetTimer periods in order; -1 for a KillTimer; all for timer id 1
     };
     const Row rows[] = {
-        {"text periods 0, 1, 2 and 250 ms; a restart kills first",
-         "t1,0 t1,1 t1,2 t1,250",
-         {500, -1, 100, -1, 50, -1, 250}},
-        {"background periods 0, 1, 2 and 3 ms", "b1,0 b1,1 b1,2 b1,3", {2000, -1, 1000, -1, 500, -1, 3}},
+        {"text: periods 0, 1, 2, 250 ms", "t1,0 t1,1 t1,2 t1,250", {500, -1, 100, -1, 50, -1, 250}},
+        {"background: periods 0, 1, 2, 3 ms", "b1,0 b1,1 b1,2 b1,3", {2000, -1, 1000, -1, 500, -1, 3}},
         {"mode other than 1 starts nothing", "t2,0 b0,0", {}},
         {"background started while text blinks: background pace", "t1,1 b1,0", {100, -1, 2000}},
         {"text started while background blinks: text pace", "b1,0 t1,250", {2000, -1, 250}},
@@ -293,18 +283,18 @@ TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
     struct Row
     {
         const char* label;
-        const char *before, *afterFirstTick;
+        const char* script; // each '.' a tick checked for the notification
         bool bTarget;
-        unsigned nNotifiedTicks; // bit i: tick i of 1 to 5 posts the notification
+        unsigned nNotifiedTicks; // bit i: tick i posts the notification
     };
     const Row rows[] = {
-        {"text only: the ticks that set phase 1", "t", "", true, 0x2A},
-        {"background only", "b", "", true, 0x2A},
-        {"both in step: every other tick", "tb", "", true, 0x2A},
+        {"text only: the ticks that set phase 1", "t.....", true, 0x2A},
+        {"background only", "b.....", true, 0x2A},
+        {"both in step: every other tick", "tb.....", true, 0x2A},
         // Text at phase 1, background restarted at 0: one of them is 1 after every tick.
-        {"both out of step: every tick", "t", "b", true, 0x3E},
-        {"stopped: the frozen phase posts nothing", "t", "S", true, 0x02},
-        {"no target", "t", "", false, 0},
+        {"both out of step: every tick", "t.b....", true, 0x3E},
+        {"stopped: the frozen phase posts nothing", "t.S....", true, 0x02},
+        {"no target", "t.....", false, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
@@ -318,20 +308,21 @@ TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
         label.EnableNotify(pTarget, kNotifyMsg);
         if (!row.bTarget)
             label.EnableNotify(NULL, kNotifyMsg);
-        Script(label, row.before);
         const MsgEntry notified[] = {{WM_TIMER, sent | wparam, 1, 0, 0},
                                      {kNotifyMsg, posted | parent | wparam | lparam, kId, 0, 0},
                                      {0, 0, 0, 0, 0}};
         const MsgEntry tickOnly[] = {{WM_TIMER, sent | wparam, 1, 0, 0}, {0, 0, 0, 0, 0}};
-        for (int i = 1; i <= 5; i++) {
-            SCOPED_TRACE(i);
+        int nTick = 0;
+        for (const char* p = row.script; *p; p++) {
+            const char one[] = {*p, 0};
             rec.Flush();
-            Script(label, ".");
+            Script(label, one);
+            if (*p != '.')
+                continue;
+            SCOPED_TRACE(++nTick);
             EXPECT_EQ(0u, rec.Count(kNotifyMsg)) << "posted, not sent: it waits for the queue";
             PumpUntilMarker(pTarget->m_hWnd);
-            EXPECT_SEQ(rec, (row.nNotifiedTicks >> i) & 1 ? notified : tickOnly, row.label);
-            if (i == 1)
-                Script(label, row.afterFirstTick);
+            EXPECT_SEQ(rec, (row.nNotifiedTicks >> nTick) & 1 ? notified : tickOnly, row.label);
         }
     }
 }
@@ -362,8 +353,6 @@ TEST(ColorStaticBlink, EarlyStartWindowlessTargetAndDestroy)
     EXPECT_EQ(nBase, AfxLiteGdiObjectCount());
 }
 
-// CColorRect
-
 TEST(ColorRect, FillsWithItsColourInsideADottedFrame)
 {
     const COLORREF kPen = RGB(255, 0, 255), kFill = RGB(10, 120, 200);
@@ -392,8 +381,6 @@ TEST(ColorRect, FillsWithItsColourInsideADottedFrame)
         EXPECT_EQ((edge.right - edge.left) * (edge.bottom - edge.top), nDots + nGaps);
     }
 }
-
-// CBigIcon
 
 const COLORREF kIconRed = RGB(220, 20, 20), kFace = RGB(0, 128, 128), kBlack = RGB(0, 0, 0);
 const COLORREF kProbeColours[] = {kIconRed, kFace, kBlack}; // R, F, K in the probes below
@@ -455,7 +442,6 @@ TEST(BigIcon, PlacementStretchingAndFrames)
         int x, y, n;
         for (const char* p = row.probes; sscanf(p, " %c%d,%d%n", &c, &x, &y, &n) == 3; p += n)
             EXPECT_EQ(kProbeColours[strchr("RFK", c) - "RFK"], canvas.Pixel(x, y)) << p;
-        icon.DestroyWindow();
         if (hIcon != NULL)
             ::DestroyIcon(hIcon);
     }
@@ -492,7 +478,6 @@ TEST(BigIcon, FlatFrameRealPaintAndSizeToContent)
     host.ScreenToClient(&rcWnd);
     EXPECT_EQ(CRect(10, 10, 10 + 2 * ::GetSystemMetrics(SM_CXICON), 10 + 2 * ::GetSystemMetrics(SM_CYICON)),
               rcWnd);
-    icon.DestroyWindow();
     ::DestroyIcon(hIcon);
 }
 
