@@ -3,8 +3,7 @@
 
 #include <afxwin.h>
 
-// A visible top-level window parenting the controls under test, painted crBack
-// (seen through transparent labels). As a CWnd it reflects WM_CTLCOLOR* and WM_DRAWITEM.
+// A visible top-level window painted crBack, reflecting WM_CTLCOLOR* and WM_DRAWITEM to its children.
 class CStaticsHost : public CWnd
 {
 public:

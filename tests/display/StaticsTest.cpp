@@ -1,5 +1,4 @@
-// StaticsTest.cpp: the label classes (fonts, colours, blinking), the colour
-// swatch and the big icon, driven through real messages and painted pixels.
+// StaticsTest.cpp: labels (fonts, colours, blinking), colour swatch and big icon, by messages and pixels.
 #include <gtest/gtest.h>
 
 #include "BigIcon.h"
@@ -9,7 +8,6 @@
 #include "MsgRecorder.h"
 #include "StaticsSupport.h"
 
-#include <functional>
 #include <stddef.h>
 #include <stdio.h>
 #include <string.h>
@@ -102,15 +100,14 @@ TEST(FontStatic, SubclassingCopiesTheWindowFontAndForcesHeight12)
         label.Font_SetWeight(FW_LIGHT, false), label.Font_SetFaceName("Arial", false),
             label.Font_SetHeight(-30, false);
         ASSERT_TRUE(label.SubclassWindow(hItem));
-        EXPECT_NE((HFONT)::SendMessageA(hItem, WM_GETFONT, 0, 0), hDialogFont) << "a font of the label's own";
+        EXPECT_NE((HFONT)::SendMessageA(hItem, WM_GETFONT, 0, 0), hDialogFont);
         for (const LOGFONT& lf : {*label.Font_GetLogFont(), WindowFont(hItem)}) {
             EXPECT_EQ(-12, lf.lfHeight);
             EXPECT_EQ(bWindowFont ? FW_BOLD : FW_LIGHT, lf.lfWeight);
             EXPECT_EQ(bWindowFont ? 1 : 0, lf.lfItalic);
             EXPECT_STREQ(bWindowFont ? "Courier New" : "Arial", lf.lfFaceName);
         }
-        label.DestroyWindow();
-        ::DeleteObject(hDialogFont);
+        ::DeleteObject(hDialogFont); // the label shows a font of its own
     }
 }
 
@@ -344,7 +341,6 @@ TEST(ColorStaticBlink, EarlyStartWindowlessTargetAndDestroy)
         Script(label, ".");
         MSG msg; // a target without a window gets nothing, not even as a thread message
         EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), kNotifyMsg, kNotifyMsg, PM_REMOVE));
-        PaintNow(label.m_hWnd);
         EXPECT_EQ(nHost + 4, AfxLiteGdiObjectCount()) << "the font; setters and paints replace, never add";
         ASSERT_TRUE(label.DestroyWindow());
         EXPECT_EQ((std::vector<int>{(int)kNeverMs, -1}), g_timerCalls);
@@ -370,9 +366,8 @@ TEST(ColorRect, FillsWithItsColourInsideADottedFrame)
     swatch.SetColor(kFill); // paints at once: no further paint is forced before reading
     canvas.CopyFromWindow(swatch.m_hWnd);
     ::SetSysColors(1, &nIndex, &crOld);
-
-    const CRect inside(1, 1, 59, 39);
-    EXPECT_EQ(inside.Width() * inside.Height(), canvas.Count(kFill, &inside));
+    const RECT inside = {1, 1, 59, 39};
+    EXPECT_EQ(58 * 38, canvas.Count(kFill, &inside));
     // The frame alternates pen dots with the DC's default (white, opaque) gaps.
     for (const RECT& edge :
          {RECT{0, 0, 60, 1}, RECT{0, 39, 60, 40}, RECT{0, 0, 1, 40}, RECT{59, 0, 60, 40}}) {
@@ -389,11 +384,9 @@ const COLORREF kProbeColours[] = {kIconRed, kFace, kBlack}; // R, F, K in the pr
 HICON MakeIcon(bool bHalf)
 {
     BYTE mask[32 * 4];
-    DWORD color[32 * 32]; // 0x00RRGGBB
-    for (int i = 0; i < 32 * 32; i++)
-        color[i] = bHalf && i % 32 >= 16 ? 0 : 0xDC1414;
-    for (int i = 0; i < 32 * 4; i++)
-        mask[i] = bHalf && i % 4 >= 2 ? 0xFF : 0x00;
+    DWORD color[32 * 32];             // 0x00RRGGBB
+    for (int i = 0; i < 32 * 32; i++) // eight pixels a mask byte, all in the same half
+        color[i] = bHalf && i % 32 >= 16 ? 0 : 0xDC1414, mask[i / 8] = bHalf && i % 32 >= 16 ? 0xFF : 0x00;
     return ::CreateIcon(NULL, 32, 32, 1, 32, mask, reinterpret_cast<BYTE*>(color));
 }
 
