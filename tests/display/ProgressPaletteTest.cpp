@@ -2,6 +2,7 @@
 // checked through their painted pixels.
 #include <gtest/gtest.h>
 
+#include "MsgRecorder.h"
 #include "PaletteRect.h"
 #include "PaletteRectGrd.h"
 #include "StaticsSupport.h"
@@ -174,7 +175,7 @@ TEST(TextProgress, RepaintsOnlyWhenTheEdgeMovesAPixel)
     EXPECT_EQ(-1, CTextProgressCtrl().SetPos(5)) << "no window";
     for (const Step& step : steps) {
         SCOPED_TRACE(step.label);
-        PumpQueued();
+        PumpMessages();
         f.bar.ValidateRect(NULL);
         const int nBefore = f.bar.m_nPaints;
         EXPECT_EQ(step.nOldPos, step.act(f.bar));

@@ -1,65 +1,72 @@
-// StaticsSupport.h: test helpers for the label, swatch and big-icon tests:
-// a memory bitmap to render into and read back, and a spy on the window
-// timer calls that the library makes.
+// StaticsSupport.h: the display tests' host window, memory canvas and repaint helper.
 #pragma once
 
 #include <afxwin.h>
 
-#include <vector>
-
-// A visible top-level window that parents the controls under test; its
-// class background brush is crBack, so it shows through transparent labels.
-// As a CWnd it reflects WM_CTLCOLOR* and WM_DRAWITEM to the controls.
+// A visible top-level window painted crBack, reflecting WM_CTLCOLOR* and WM_DRAWITEM to its children.
 class CStaticsHost : public CWnd
 {
 public:
-    explicit CStaticsHost(COLORREF crBack = RGB(0, 128, 0));
-    ~CStaticsHost() override;
-
-    COLORREF BackColor() const { return m_crBack; }
+    explicit CStaticsHost(COLORREF crBack = RGB(0, 128, 0)) : m_hbrBack(::CreateSolidBrush(crBack))
+    {
+        LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), m_hbrBack);
+        VERIFY(CreateEx(0, pszClass, "statics test host", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, NULL, NULL));
+    }
+    ~CStaticsHost() override { DestroyWindow(), ::DeleteObject(m_hbrBack); }
 
 private:
-    COLORREF m_crBack;
     HBRUSH m_hbrBack;
 };
 
-// What the host's WM_CTLCOLORSTATIC for hLabel left in a fresh DC: the DC
-// starts with sentinel colours and OPAQUE, so untouched attributes show.
-struct CtlColorResult
-{
-    COLORREF crText;
-    COLORREF crBk;
-    int nBkMode;
-    HBRUSH hBrush;
-};
-const COLORREF kSentinelText = RGB(1, 2, 3);
-const COLORREF kSentinelBk = RGB(4, 5, 6);
-CtlColorResult AskColors(HWND hHost, HWND hLabel);
-// The colour of a solid brush; CLR_INVALID for any other kind of brush.
-COLORREF SolidBrushColor(HBRUSH hBrush);
-
-// A 32-bit top-down DIB section selected into a memory DC.  Pixels come back
-// as COLORREF values, so they compare directly with RGB(...).
+// A 32-bit top-down DIB section selected into a memory DC; pixels come back as COLORREF values.
 class CStaticsCanvas
 {
 public:
-    CStaticsCanvas(int cx, int cy);
-    ~CStaticsCanvas();
-    CStaticsCanvas(const CStaticsCanvas&) = delete;
-    CStaticsCanvas& operator=(const CStaticsCanvas&) = delete;
+    CStaticsCanvas(int cx, int cy) : m_cx(cx), m_cy(cy), m_hDC(::CreateCompatibleDC(NULL))
+    {
+        BITMAPINFO bi = {{sizeof(bi.bmiHeader), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        m_hBitmap = ::CreateDIBSection(m_hDC, &bi, DIB_RGB_COLORS, (void**)&m_pBits, NULL, 0);
+        m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+    }
+    ~CStaticsCanvas() { ::SelectObject(m_hDC, m_hOldBitmap), ::DeleteObject(m_hBitmap), ::DeleteDC(m_hDC); }
 
     HDC Dc() const { return m_hDC; }
     int Width() const { return m_cx; }
     int Height() const { return m_cy; }
 
-    void Fill(COLORREF cr);
-    COLORREF Pixel(int x, int y) const;
+    void Fill(COLORREF cr)
+    {
+        HBRUSH hBrush = ::CreateSolidBrush(cr);
+        RECT rc = {0, 0, m_cx, m_cy};
+        ::FillRect(m_hDC, &rc, hBrush);
+        ::DeleteObject(hBrush);
+    }
+    COLORREF Pixel(int x, int y) const // CLR_INVALID outside the canvas
+    {
+        if (x < 0 || y < 0 || x >= m_cx || y >= m_cy)
+            return CLR_INVALID;
+        ::GdiFlush();
+        DWORD v = m_pBits[y * m_cx + x];
+        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
     // Copies what hWnd shows (its client area, from a window DC) into the canvas at (0, 0).
-    void CopyFromWindow(HWND hWnd);
+    void CopyFromWindow(HWND hWnd)
+    {
+        HDC hWndDC = ::GetDC(hWnd);
+        ::BitBlt(m_hDC, 0, 0, m_cx, m_cy, hWndDC, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hWndDC);
+    }
     // Pixels equal to cr inside rc (the whole canvas when rc is null).
-    int Count(COLORREF cr, const RECT* rc = nullptr) const;
-    // Number of rows that hold at least one pixel different from crBack.
-    int InkRows(COLORREF crBack) const;
+    int Count(COLORREF cr, const RECT* rc = nullptr) const
+    {
+        RECT all = {0, 0, m_cx, m_cy};
+        rc = rc ? rc : &all;
+        int n = 0;
+        for (int y = rc->top; y < rc->bottom; y++)
+            for (int x = rc->left; x < rc->right; x++)
+                n += Pixel(x, y) == cr;
+        return n;
+    }
 
 private:
     int m_cx, m_cy;
@@ -70,44 +77,7 @@ private:
 };
 
 // Repaints hWnd and its children now (invalidate with erase, update).
-void PaintNow(HWND hWnd);
-
-// Dispatches the messages already queued for this thread.
-void PumpQueued();
-
-// Records the SetTimer and KillTimer calls that quillon.dll and afxlite.dll
-// make, by redirecting their import-table entries to forwarding functions;
-// the real calls still happen.  One spy at a time; restored on destruction.
-class CTimerSpy
+inline void PaintNow(HWND hWnd)
 {
-public:
-    struct Call
-    {
-        bool bSet; // SetTimer (true) or KillTimer (false)
-        HWND hWnd;
-        UINT_PTR nID;
-        UINT nElapse; // SetTimer only
-    };
-
-    CTimerSpy();
-    ~CTimerSpy();
-    CTimerSpy(const CTimerSpy&) = delete;
-    CTimerSpy& operator=(const CTimerSpy&) = delete;
-
-    // Whether at least one module's import of SetTimer and KillTimer was redirected.
-    bool Active() const { return m_nPatched > 0; }
-    // The calls made for hWnd, oldest first.
-    std::vector<Call> CallsFor(HWND hWnd) const;
-    void Clear();
-
-private:
-    struct Patch
-    {
-        void** ppEntry;
-        void* pOriginal;
-    };
-    std::vector<Patch> m_patches;
-    int m_nPatched;
-
-    void PatchModule(HMODULE hModule);
-};
+    ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}

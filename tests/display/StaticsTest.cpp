@@ -1,468 +1,360 @@
-// StaticsTest.cpp: fonts and colours of the label classes, the colour swatch
-// and the big icon, checked through real messages and painted pixels.
+// StaticsTest.cpp: labels (fonts, colours, blinking), colour swatch and big icon, by messages and pixels.
 #include <gtest/gtest.h>
 
 #include "BigIcon.h"
 #include "ColorRect.h"
 #include "ColorStatic.h"
 #include "FontStatic.h"
+#include "MsgRecorder.h"
 #include "StaticsSupport.h"
 
-#include <functional>
-#include <string>
+#include <stddef.h>
+#include <stdio.h>
+#include <string.h>
+#include <vector>
 
 namespace {
 
-const UINT kLabelId = 1234;
-const COLORREF kRed = RGB(200, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 180);
-const COLORREF kPhaseA = RGB(10, 20, 30);
-const COLORREF kPhaseB = RGB(40, 50, 60);
-const COLORREF kPhaseC = RGB(70, 80, 90);
-const COLORREF kPhaseD = RGB(100, 110, 120);
+const UINT kId = 1234;
+const UINT kNotifyMsg = WM_USER + 5;
 const CRect kLabelRect(10, 10, 130, 50);
-
-// A period no test outlives, so only the WM_TIMER messages a test sends tick.
-const UINT kNeverMs = 1000000;
-
-void Tick(CWnd& wnd, UINT_PTR nID = 1)
-{
-    ::SendMessageA(wnd.m_hWnd, WM_TIMER, nID, 0);
-}
+const UINT kNeverMs = 1000000; // no real tick arrives during a test: the tests send WM_TIMER
+const COLORREF kRed = RGB(200, 0, 0), kBlue = RGB(0, 0, 180);
+const COLORREF kA = RGB(10, 20, 30), kB = RGB(40, 50, 60), kC = RGB(70, 80, 90), kD = RGB(100, 110, 120);
 
 LOGFONT WindowFont(HWND hWnd)
 {
     LOGFONT lf = {};
-    HFONT hFont = (HFONT)::SendMessageA(hWnd, WM_GETFONT, 0, 0);
-    EXPECT_NE(nullptr, hFont);
-    if (hFont != NULL) {
-        EXPECT_EQ((int)sizeof(lf), ::GetObjectA(hFont, sizeof(lf), &lf));
-    }
+    ::GetObjectA((HFONT)::SendMessageA(hWnd, WM_GETFONT, 0, 0), sizeof(lf), &lf);
     return lf;
 }
 
-HFONT MakeFont(int nHeight, int nWeight, BYTE bItalic, const char* pszFace)
+// The SetTimer and KillTimer calls quillon.dll made while a CTimerSpy lived: the period of a SetTimer, -1
+// for a KillTimer, both of timer 1 (-2 for any other timer).
+std::vector<int> g_timerCalls;
+
+UINT_PTR WINAPI SpySet(HWND hWnd, UINT_PTR nID, UINT nElapse, TIMERPROC pfn)
 {
-    LOGFONT lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfWeight = nWeight;
-    lf.lfItalic = bItalic;
-    lstrcpynA(lf.lfFaceName, pszFace, LF_FACESIZE);
-    return ::CreateFontIndirectA(&lf);
+    g_timerCalls.push_back(nID == 1 ? (int)nElapse : -2);
+    return ::SetTimer(hWnd, nID, nElapse, pfn);
 }
 
-// ---------------------------------------------------------------------------
-// CFontStatic
+BOOL WINAPI SpyKill(HWND hWnd, UINT_PTR nID)
+{
+    g_timerCalls.push_back(nID == 1 ? -1 : -2);
+    return ::KillTimer(hWnd, nID);
+}
+
+// Redirects quillon.dll's import-table entries of the two calls to the spies; the real calls still happen.
+class CTimerSpy
+{
+public:
+    CTimerSpy()
+    {
+        g_timerCalls.clear();
+        BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA("quillon.dll"));
+        auto* pNt = reinterpret_cast<IMAGE_NT_HEADERS*>(pBase + ((IMAGE_DOS_HEADER*)pBase)->e_lfanew);
+        DWORD rva = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (auto* pDesc = (IMAGE_IMPORT_DESCRIPTOR*)(pBase + rva); pDesc->Name != 0; pDesc++)
+            for (auto* p = (IMAGE_THUNK_DATA*)(pBase + pDesc->FirstThunk); p->u1.Function; p++) {
+                void** ppEntry = reinterpret_cast<void**>(&p->u1.Function);
+                void* pNew = *ppEntry == (void*)&::SetTimer    ? (void*)&SpySet
+                             : *ppEntry == (void*)&::KillTimer ? (void*)&SpyKill
+                                                               : nullptr;
+                if (pNew != nullptr)
+                    m_patches.emplace_back(ppEntry, Swap(ppEntry, pNew));
+            }
+        EXPECT_EQ(2u, m_patches.size()) << "could not watch the library's timer calls";
+    }
+    ~CTimerSpy()
+    {
+        for (auto& p : m_patches)
+            Swap(p.first, p.second);
+    }
+
+private:
+    std::vector<std::pair<void**, void*>> m_patches;
+
+    static void* Swap(void** ppEntry, void* p)
+    {
+        DWORD dwOld;
+        ::VirtualProtect(ppEntry, sizeof(void*), PAGE_READWRITE, &dwOld);
+        std::swap(*ppEntry, p);
+        ::VirtualProtect(ppEntry, sizeof(void*), dwOld, &dwOld);
+        return p;
+    }
+};
 
 TEST(FontStatic, SubclassingCopiesTheWindowFontAndForcesHeight12)
 {
-    struct Row
-    {
-        const char* label;
-        bool bWindowHasFont;
-        long nExpectedWeight;
-        BYTE nExpectedItalic;
-        const char* pszExpectedFace;
-    };
     // Without a window font, what the host set beforehand survives.
-    const Row rows[] = {
-        {"bold italic 20-unit window font", true, FW_BOLD, 1, "Courier New"},
-        {"window without a font", false, FW_LIGHT, 0, "Arial"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
+    for (bool bWindowFont : {true, false}) {
+        SCOPED_TRACE(bWindowFont ? "window font" : "no window font");
         CStaticsHost host;
         HWND hItem = ::CreateWindowA("STATIC", "Label", WS_CHILD | WS_VISIBLE, 10, 10, 120, 40, host.m_hWnd,
-                                     (HMENU)(UINT_PTR)kLabelId, NULL, NULL);
-        HFONT hDialogFont = MakeFont(-20, FW_BOLD, 1, "Courier New");
-        if (row.bWindowHasFont)
+                                     (HMENU)(UINT_PTR)kId, NULL, NULL);
+        HFONT hDialogFont = ::CreateFontA(-20, 0, 0, 0, FW_BOLD, 1, 0, 0, 0, 0, 0, 0, 0, "Courier New");
+        if (bWindowFont)
             ::SendMessageA(hItem, WM_SETFONT, (WPARAM)hDialogFont, FALSE);
-
         CFontStatic label;
-        label.Font_SetWeight(FW_LIGHT, false);
-        label.Font_SetFaceName("Arial", false);
-        label.Font_SetHeight(-30, false);
+        label.Font_SetWeight(FW_LIGHT, false), label.Font_SetFaceName("Arial", false),
+            label.Font_SetHeight(-30, false);
         ASSERT_TRUE(label.SubclassWindow(hItem));
-
-        const LOGFONT* plf = label.Font_GetLogFont();
-        EXPECT_EQ(-12, plf->lfHeight);
-        EXPECT_EQ(row.nExpectedWeight, plf->lfWeight);
-        EXPECT_EQ(row.nExpectedItalic, plf->lfItalic);
-        EXPECT_STREQ(row.pszExpectedFace, plf->lfFaceName);
-
-        // The window now shows a font of the label's own, built from that description.
         EXPECT_NE((HFONT)::SendMessageA(hItem, WM_GETFONT, 0, 0), hDialogFont);
-        LOGFONT shown = WindowFont(hItem);
-        EXPECT_EQ(-12, shown.lfHeight);
-        EXPECT_EQ(row.nExpectedWeight, shown.lfWeight);
-        EXPECT_STREQ(row.pszExpectedFace, shown.lfFaceName);
-
-        label.DestroyWindow();
-        ::DeleteObject(hDialogFont);
+        for (const LOGFONT& lf : {*label.Font_GetLogFont(), WindowFont(hItem)}) {
+            EXPECT_EQ(-12, lf.lfHeight);
+            EXPECT_EQ(bWindowFont ? FW_BOLD : FW_LIGHT, lf.lfWeight);
+            EXPECT_EQ(bWindowFont ? 1 : 0, lf.lfItalic);
+            EXPECT_STREQ(bWindowFont ? "Courier New" : "Arial", lf.lfFaceName);
+        }
+        ::DeleteObject(hDialogFont); // the label shows a font of its own
     }
 }
 
-TEST(FontStatic, SettersStoreOneFieldAndRebuildOnlyWhenAsked)
+LOGFONT g_bigFont = {-30, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"};
+
+bool SameFont(const LOGFONT& a, const LOGFONT& b)
 {
-    struct Row
-    {
-        const char* label;
-        std::function<void(CFontStatic&, bool)> set;
-        std::function<long(const LOGFONT&)> field;
-        long nExpected;
+    return memcmp(&a, &b, offsetof(LOGFONT, lfFaceName)) == 0 && strcmp(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+// Each setter changes the description at once and the window's font only when asked to redraw.
+TEST(FontStatic, SettersRebuildTheWindowFontOnlyWhenAsked)
+{
+    const std::pair<const char*, void (*)(CFontStatic&, bool)> rows[] = {
+        {"height", [](CFontStatic& s, bool r) { s.Font_SetHeight(-20, r); }},
+        {"weight", [](CFontStatic& s, bool r) { s.Font_SetWeight(FW_BOLD, r); }},
+        {"italic", [](CFontStatic& s, bool r) { s.Font_SetItalic(true, r); }},
+        {"char set", [](CFontStatic& s, bool r) { s.Font_SetCharSet(true, r); }},
+        {"pitch and family", [](CFontStatic& s, bool r) { s.Font_SetPitchAndFamily(true, r); }},
+        {"face name", [](CFontStatic& s, bool r) { s.Font_SetFaceName("Times New Roman", r); }},
+        {"whole description", [](CFontStatic& s, bool r) { s.Font_SetLogFont(&g_bigFont, r); }},
+        {"edited in place, then ReBuildFont",
+         [](CFontStatic& s, bool r) {
+             s.Font_GetLogFont()->lfWeight = FW_HEAVY, r ? s.ReBuildFont() : void();
+         }},
     };
-    // The byte fields take a bool, so "true" arrives as 1.
-    const Row rows[] = {
-        {"height", [](CFontStatic& s, bool r) { s.Font_SetHeight(-20, r); },
-         [](const LOGFONT& lf) { return lf.lfHeight; }, -20},
-        {"weight", [](CFontStatic& s, bool r) { s.Font_SetWeight(FW_BOLD, r); },
-         [](const LOGFONT& lf) { return lf.lfWeight; }, FW_BOLD},
-        {"italic", [](CFontStatic& s, bool r) { s.Font_SetItalic(true, r); },
-         [](const LOGFONT& lf) { return (long)lf.lfItalic; }, 1},
-        {"char set", [](CFontStatic& s, bool r) { s.Font_SetCharSet(true, r); },
-         [](const LOGFONT& lf) { return (long)lf.lfCharSet; }, 1},
-        {"pitch and family", [](CFontStatic& s, bool r) { s.Font_SetPitchAndFamily(true, r); },
-         [](const LOGFONT& lf) { return (long)lf.lfPitchAndFamily; }, 1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.first);
         CStaticsHost host;
         CFontStatic label;
-        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
-        const long nBefore = row.field(WindowFont(label.m_hWnd));
-        ASSERT_NE(row.nExpected, nBefore);
-
-        row.set(label, false);
-        EXPECT_EQ(row.nExpected, row.field(*label.Font_GetLogFont()));
-        EXPECT_EQ(nBefore, row.field(WindowFont(label.m_hWnd))) << "redraw false must not rebuild";
-
-        row.set(label, true);
-        EXPECT_EQ(row.nExpected, row.field(WindowFont(label.m_hWnd)));
+        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
+        const LOGFONT before = WindowFont(label.m_hWnd);
+        EXPECT_EQ(-12, before.lfHeight) << "the create path gets the 12-unit font too";
+        row.second(label, false);
+        EXPECT_FALSE(SameFont(before, *label.Font_GetLogFont())) << "the description did not change";
+        EXPECT_TRUE(SameFont(before, WindowFont(label.m_hWnd))) << "redraw false must not rebuild";
+        row.second(label, true);
+        EXPECT_TRUE(SameFont(*label.Font_GetLogFont(), WindowFont(label.m_hWnd)));
     }
+    CFontStatic windowless; // stores only, and keeps 31 characters of a face name
+    windowless.Font_SetFaceName("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn", true);
+    EXPECT_STREQ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcde", windowless.Font_GetLogFont()->lfFaceName);
 }
 
-TEST(FontStatic, FaceNamesAndWholeDescriptions)
+// Runs a script of calls on a label, one letter a call: r/u text red/background blue, X/Y text/background
+// 0xFFFFFFFF, o/n transparent on/off, p/q blink text/background colours (kA, kB)/(kC, kD), t/b start text/
+// background blinking (mode 1, period kNeverMs), s/S stop them (mode 0), '.' a tick of timer 1, '2' a tick
+// of timer 2, h/H font height -20 without/with redraw, '|' validate the window.
+void Script(CColorStatic& s, const char* pszScript)
 {
-    CStaticsHost host;
-    CFontStatic label;
-    ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
-    EXPECT_EQ(-12, WindowFont(label.m_hWnd).lfHeight) << "the create path gets the 12-unit font too";
-
-    label.Font_SetFaceName("Times New Roman", true);
-    EXPECT_STREQ("Times New Roman", WindowFont(label.m_hWnd).lfFaceName);
-
-    // 40 characters: the stored name keeps the first 31 and its terminator.
-    label.Font_SetFaceName("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn", false);
-    EXPECT_STREQ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcde", label.Font_GetLogFont()->lfFaceName);
-
-    LOGFONT lf = {};
-    lf.lfHeight = -16;
-    lf.lfWeight = FW_SEMIBOLD;
-    lf.lfCharSet = SYMBOL_CHARSET;
-    lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
-    label.Font_SetLogFont(&lf, true);
-    LOGFONT shown = WindowFont(label.m_hWnd);
-    EXPECT_EQ(-16, shown.lfHeight);
-    EXPECT_EQ(FW_SEMIBOLD, shown.lfWeight);
-    EXPECT_EQ(SYMBOL_CHARSET, shown.lfCharSet);
-    EXPECT_STREQ("Arial", shown.lfFaceName);
-
-    // The getter hands out the description itself: edits show after ReBuildFont.
-    LOGFONT* plf = label.Font_GetLogFont();
-    EXPECT_EQ(plf, label.Font_GetLogFont());
-    plf->lfWeight = FW_HEAVY;
-    EXPECT_EQ(FW_SEMIBOLD, WindowFont(label.m_hWnd).lfWeight);
-    label.ReBuildFont();
-    EXPECT_EQ(FW_HEAVY, WindowFont(label.m_hWnd).lfWeight);
+    using Call = void (*)(CColorStatic&);
+    static const char kLetters[] = "ruXYonpqtbsS.2hH|";
+    static const Call kCalls[] = {
+        [](CColorStatic& s) { s.SetTextColor(kRed); },
+        [](CColorStatic& s) { s.SetBkColor(kBlue); },
+        [](CColorStatic& s) { s.SetTextColor(0xFFFFFFFF); },
+        [](CColorStatic& s) { s.SetBkColor(0xFFFFFFFF); },
+        [](CColorStatic& s) { s.SetTransparent(true); },
+        [](CColorStatic& s) { s.SetTransparent(false); },
+        [](CColorStatic& s) { s.SetBlinkTextColors(kA, kB); },
+        [](CColorStatic& s) { s.SetBlinkBkColors(kC, kD); },
+        [](CColorStatic& s) { s.StartTextBlink(1, kNeverMs); },
+        [](CColorStatic& s) { s.StartBkBlink(1, kNeverMs); },
+        [](CColorStatic& s) { s.StartTextBlink(0, 0); },
+        [](CColorStatic& s) { s.StartBkBlink(0, 0); },
+        [](CColorStatic& s) { s.SendMessage(WM_TIMER, 1); },
+        [](CColorStatic& s) { s.SendMessage(WM_TIMER, 2); },
+        [](CColorStatic& s) { s.Font_SetHeight(-20, false); },
+        [](CColorStatic& s) { s.Font_SetHeight(-20, true); },
+        [](CColorStatic& s) { ::ValidateRect(s.m_hWnd, NULL); },
+    };
+    for (const char* p = pszScript; *p; p++)
+        kCalls[strchr(kLetters, *p) - kLetters](s);
 }
 
-TEST(FontStatic, SettersWithoutAWindowOnlyStore)
+// Each row runs its script, then asks the colours as the parent's WM_CTLCOLORSTATIC does; whether the
+// calls after a '|' invalidated the label is checked too.
+TEST(ColorStatic, ColoursAndRepaintsAfterEachCall)
 {
-    CFontStatic label;
-    label.Font_SetHeight(-20, true);
-    label.Font_SetWeight(FW_BOLD, true);
-    EXPECT_EQ(-20, label.Font_GetLogFont()->lfHeight);
-    EXPECT_EQ(FW_BOLD, label.Font_GetLogFont()->lfWeight);
-}
-
-TEST(FontStatic, TwentyUnitTextIsTallerThanTwelveUnitText)
-{
-    CStaticsHost host;
-    CColorStatic label;
-    ASSERT_TRUE(label.Create("HHHH", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
-    label.SetTextColor(RGB(0, 0, 0));
-    label.SetBkColor(RGB(255, 255, 255));
-    CStaticsCanvas canvas(kLabelRect.Width(), kLabelRect.Height());
-
-    PaintNow(host.m_hWnd);
-    canvas.CopyFromWindow(label.m_hWnd);
-    const int nRows12 = canvas.InkRows(RGB(255, 255, 255));
-
-    label.Font_SetHeight(-20, true);
-    PaintNow(host.m_hWnd);
-    canvas.CopyFromWindow(label.m_hWnd);
-    const int nRows20 = canvas.InkRows(RGB(255, 255, 255));
-
-    // Capitals fill most of the character height but never more.
-    EXPECT_GT(nRows12, 4);
-    EXPECT_LE(nRows12, 12);
-    EXPECT_GT(nRows20, nRows12);
-    EXPECT_LE(nRows20, 20);
-}
-
-// ---------------------------------------------------------------------------
-// CColorStatic colours
-
-TEST(ColorStatic, ColourRequestsReflectedFromTheParent)
-{
-    const COLORREF crBtnText = ::GetSysColor(COLOR_BTNTEXT);
-    const COLORREF crBtnFace = ::GetSysColor(COLOR_BTNFACE);
-    const COLORREF kUntouched = CLR_NONE; // marks "the DC's sentinel stays"
-    const COLORREF kHollow = CLR_DEFAULT; // marks "the stock hollow brush"
+    const COLORREF crText = ::GetSysColor(COLOR_BTNTEXT), crFace = ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF kSentinelText = RGB(1, 2, 3), kSentinelBk = RGB(4, 5, 6);
+    const COLORREF kHollow = CLR_DEFAULT; // the stock hollow brush, the DC's background untouched
     struct Row
     {
         const char* label;
-        std::function<void(CColorStatic&)> act;
-        COLORREF crText;
-        COLORREF crBk; // kUntouched: SetBkColor not called
-        int nBkMode;
-        COLORREF crBrush; // colour of the solid brush returned, or kHollow
+        const char* script;
+        COLORREF crText, crBk; // crBk: also the colour of the solid brush returned
+        bool bRepaint;         // after a '|' in the script
     };
     const Row rows[] = {
-        {"construction colours", [](CColorStatic&) {}, crBtnText, crBtnFace, OPAQUE, crBtnFace},
-        {"steady colours",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBkColor(kBlue);
-         },
-         kRed, kBlue, OPAQUE, kBlue},
-        {"0xFFFFFFFF stands for the system colours",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBkColor(kBlue);
-             s.SetTextColor(0xFFFFFFFF);
-             s.SetBkColor(0xFFFFFFFF);
-         },
-         crBtnText, crBtnFace, OPAQUE, crBtnFace},
-        {"transparent",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBkColor(kBlue);
-             s.SetTransparent(true);
-         },
-         kRed, kUntouched, TRANSPARENT, kHollow},
-        {"text blink, phase 0",
-         [](CColorStatic& s) {
-             s.SetBlinkTextColors(kPhaseA, kPhaseB);
-             s.StartTextBlink(1, kNeverMs);
-         },
-         kPhaseA, crBtnFace, OPAQUE, crBtnFace},
-        {"text blink, one tick",
-         [](CColorStatic& s) {
-             s.SetBlinkTextColors(kPhaseA, kPhaseB);
-             s.StartTextBlink(1, kNeverMs);
-             Tick(s);
-         },
-         kPhaseB, crBtnFace, OPAQUE, crBtnFace},
-        {"text blink, two ticks",
-         [](CColorStatic& s) {
-             s.SetBlinkTextColors(kPhaseA, kPhaseB);
-             s.StartTextBlink(1, kNeverMs);
-             Tick(s);
-             Tick(s);
-         },
-         kPhaseA, crBtnFace, OPAQUE, crBtnFace},
-        {"a foreign timer id does not tick",
-         [](CColorStatic& s) {
-             s.SetBlinkTextColors(kPhaseA, kPhaseB);
-             s.StartTextBlink(1, kNeverMs);
-             Tick(s, 2);
-         },
-         kPhaseA, crBtnFace, OPAQUE, crBtnFace},
-        {"phase colours default to the colours at construction",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBkColor(kBlue);
-             s.StartTextBlink(1, kNeverMs);
-             s.StartBkBlink(1, kNeverMs);
-             Tick(s);
-         },
-         crBtnText, crBtnFace, OPAQUE, crBtnFace},
-        {"background blink wins over transparency",
-         [](CColorStatic& s) {
-             s.SetTransparent(true);
-             s.SetBlinkBkColors(kPhaseC, kPhaseD);
-             s.StartBkBlink(1, kNeverMs);
-             Tick(s);
-         },
-         ::GetSysColor(COLOR_BTNTEXT), kPhaseD, OPAQUE, kPhaseD},
-        {"second start makes both kinds tick together",
-         [](CColorStatic& s) {
-             s.SetBlinkTextColors(kPhaseA, kPhaseB);
-             s.SetBlinkBkColors(kPhaseC, kPhaseD);
-             s.StartTextBlink(1, kNeverMs);
-             s.StartBkBlink(1, kNeverMs);
-             Tick(s);
-         },
-         kPhaseB, kPhaseD, OPAQUE, kPhaseD},
-        {"a start resets only its own phase",
-         [](CColorStatic& s) {
-             s.SetBlinkTextColors(kPhaseA, kPhaseB);
-             s.SetBlinkBkColors(kPhaseC, kPhaseD);
-             s.StartTextBlink(1, kNeverMs);
-             Tick(s);
-             s.StartBkBlink(1, kNeverMs);
-         },
-         kPhaseB, kPhaseC, OPAQUE, kPhaseC},
-        {"stopped text blink shows the steady colour",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBlinkTextColors(kPhaseA, kPhaseB);
-             s.StartTextBlink(1, kNeverMs);
-             Tick(s);
-             s.StartTextBlink(0, 0);
-         },
-         kRed, crBtnFace, OPAQUE, crBtnFace},
-        {"stopping text freezes the background in its phase",
-         [](CColorStatic& s) {
-             s.SetBlinkBkColors(kPhaseC, kPhaseD);
-             s.StartBkBlink(1, kNeverMs);
-             s.StartTextBlink(1, kNeverMs);
-             Tick(s);
-             s.StartTextBlink(0, 0);
-             Tick(s);
-             Tick(s);
-             Tick(s);
-         },
-         crBtnText, kPhaseD, OPAQUE, kPhaseD},
+        {"construction colours", "", crText, crFace, false},
+        {"steady colours", "r|u", kRed, kBlue, true},
+        {"text colour already held", "r|r", kRed, crFace, false},
+        {"background colour already held", "u|u", crText, kBlue, false},
+        {"0xFFFFFFFF: the system colours; it differs from any stored colour", "ruX|Y", crText, crFace, true},
+        {"0xFFFFFFFF while the system colour is held", "|X", crText, crFace, true},
+        {"transparent", "ru|o", kRed, kHollow, true},
+        {"transparency unchanged", "|n", crText, crFace, false},
+        {"blink text colours", "|p", crText, crFace, false},
+        {"blink background colours", "|q", crText, crFace, true},
+        {"font field without redraw", "|h", crText, crFace, false},
+        {"font field with redraw", "|H", crText, crFace, true},
+        {"text blink, phase 0", "pt", kA, crFace, false},
+        {"text blink, one tick", "pt|.", kB, crFace, true},
+        {"text blink, two ticks", "pt.|.", kA, crFace, true},
+        {"a foreign timer id does not tick", "pt|2", kA, crFace, false},
+        {"phase colours default to the colours at construction", "rutb.", crText, crFace, false},
+        {"background blink wins over transparency", "oqb|.", crText, kD, true},
+        {"second start makes both kinds tick together", "pqtb|.", kB, kD, true},
+        {"a start resets only its own phase", "pqt.b", kB, kC, false},
+        {"stopped text blink shows the steady colour", "rpt.s", kRed, crFace, false},
+        {"stopping text freezes the background in its phase", "qbt.s...", crText, kD, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         CStaticsHost host;
         CColorStatic label;
-        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
-        row.act(label);
-        CtlColorResult r = AskColors(host.m_hWnd, label.m_hWnd);
-        EXPECT_EQ(row.crText, r.crText);
-        EXPECT_EQ(row.crBk == kUntouched ? kSentinelBk : row.crBk, r.crBk);
-        EXPECT_EQ(row.nBkMode, r.nBkMode);
-        if (row.crBrush == kHollow) {
-            EXPECT_EQ((HBRUSH)::GetStockObject(NULL_BRUSH), r.hBrush);
-        } else {
-            EXPECT_EQ(row.crBrush, SolidBrushColor(r.hBrush));
+        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
+        Script(label, row.script);
+        EXPECT_TRUE(!strchr(row.script, '|') ||
+                    row.bRepaint == (::GetUpdateRect(label.m_hWnd, NULL, FALSE) != 0));
+        // The DC starts with sentinel colours and OPAQUE, so untouched attributes show.
+        CStaticsCanvas dc(4, 4);
+        ::SetTextColor(dc.Dc(), kSentinelText), ::SetBkColor(dc.Dc(), kSentinelBk),
+            ::SetBkMode(dc.Dc(), OPAQUE);
+        HBRUSH hBrush =
+            (HBRUSH)::SendMessageA(host.m_hWnd, WM_CTLCOLORSTATIC, (WPARAM)dc.Dc(), (LPARAM)label.m_hWnd);
+        EXPECT_EQ(row.crText, ::GetTextColor(dc.Dc()));
+        EXPECT_EQ(row.crBk == kHollow ? kSentinelBk : row.crBk, ::GetBkColor(dc.Dc()));
+        EXPECT_EQ(row.crBk == kHollow ? TRANSPARENT : OPAQUE, ::GetBkMode(dc.Dc()));
+        LOGBRUSH lb = {};
+        EXPECT_TRUE(row.crBk == kHollow ? hBrush == ::GetStockObject(NULL_BRUSH)
+                                        : ::GetObjectA(hBrush, sizeof(lb), &lb) && lb.lbColor == row.crBk);
+    }
+}
+
+// The periods are read from the SetTimer calls themselves: no test waits for a real tick.
+TEST(ColorStaticBlink, PeriodsPassedToTheSharedTimer)
+{
+    struct Row
+    {
+        const char* label;
+        const char* starts;     // t/b: StartTextBlink/StartBkBlink, then the mode and the period
+        std::vector<int> calls; // SetTimer periods in order; -1 for a KillTimer; all for timer id 1
+    };
+    const Row rows[] = {
+        {"text: periods 0, 1, 2, 250 ms", "t1,0 t1,1 t1,2 t1,250", {500, -1, 100, -1, 50, -1, 250}},
+        {"background: periods 0, 1, 2, 3 ms", "b1,0 b1,1 b1,2 b1,3", {2000, -1, 1000, -1, 500, -1, 3}},
+        {"mode other than 1 starts nothing", "t2,0 b0,0", {}},
+        {"background started while text blinks: background pace", "t1,1 b1,0", {100, -1, 2000}},
+        {"text started while background blinks: text pace", "b1,0 t1,250", {2000, -1, 250}},
+        {"stopping one kind kills the timer of both", "t1,1 b1,0 t0,0", {100, -1, 2000, -1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        CStaticsHost host;
+        CColorStatic label;
+        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
+        CTimerSpy spy;
+        char c;
+        int nMode, nPeriod, n;
+        for (const char* p = row.starts; sscanf(p, " %c%d,%d%n", &c, &nMode, &nPeriod, &n) == 3; p += n)
+            c == 't' ? label.StartTextBlink(nMode, nPeriod) : label.StartBkBlink(nMode, nPeriod);
+        EXPECT_EQ(row.calls, g_timerCalls);
+    }
+}
+
+TEST(ColorStaticBlink, NotificationOnTicksThatLeaveAPhaseAt1)
+{
+    struct Row
+    {
+        const char* label;
+        const char* script; // each '.' a tick checked for the notification
+        bool bTarget;
+        unsigned nNotifiedTicks; // bit i: tick i posts the notification
+    };
+    const Row rows[] = {
+        {"text only: the ticks that set phase 1", "t.....", true, 0x2A},
+        {"background only", "b.....", true, 0x2A},
+        {"both in step: every other tick", "tb.....", true, 0x2A},
+        // Text at phase 1, background restarted at 0: one of them is 1 after every tick.
+        {"both out of step: every tick", "t.b....", true, 0x3E},
+        {"stopped: the frozen phase posts nothing", "t.S....", true, 0x02},
+        {"no target", "t.....", false, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        MsgRecorder rec;
+        CWnd* pHost = CWnd::FromHandle(rec.CreateParent());
+        CWnd* pTarget = CWnd::FromHandle(rec.CreateParent(100, 100, WS_OVERLAPPED));
+        CColorStatic label;
+        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, pHost, kId));
+        rec.Watch(label.m_hWnd);
+        rec.SetFilter([](const MsgRecord& r) { return r.message == WM_TIMER || r.message == kNotifyMsg; });
+        label.EnableNotify(pTarget, kNotifyMsg);
+        if (!row.bTarget)
+            label.EnableNotify(NULL, kNotifyMsg);
+        const MsgEntry notified[] = {{WM_TIMER, sent | wparam, 1, 0, 0},
+                                     {kNotifyMsg, posted | parent | wparam | lparam, kId, 0, 0},
+                                     {0, 0, 0, 0, 0}};
+        const MsgEntry tickOnly[] = {{WM_TIMER, sent | wparam, 1, 0, 0}, {0, 0, 0, 0, 0}};
+        int nTick = 0;
+        for (const char* p = row.script; *p; p++) {
+            const char one[] = {*p, 0};
+            rec.Flush();
+            Script(label, one);
+            if (*p != '.')
+                continue;
+            SCOPED_TRACE(++nTick);
+            EXPECT_EQ(0u, rec.Count(kNotifyMsg)) << "posted, not sent: it waits for the queue";
+            PumpUntilMarker(pTarget->m_hWnd);
+            EXPECT_SEQ(rec, (row.nNotifiedTicks >> nTick) & 1 ? notified : tickOnly, row.label);
         }
     }
 }
 
-TEST(ColorStatic, SettersRepaintOnlyOnChange)
+TEST(ColorStaticBlink, EarlyStartWindowlessTargetAndDestroy)
 {
-    struct Row
+    const int nBase = AfxLiteGdiObjectCount();
     {
-        const char* label;
-        std::function<void(CColorStatic&)> prepare;
-        std::function<void(CColorStatic&)> act;
-        bool bRepaints;
-    };
-    auto none = [](CColorStatic&) {};
-    const Row rows[] = {
-        {"new text colour", none, [](CColorStatic& s) { s.SetTextColor(kRed); }, true},
-        {"text colour already held", [](CColorStatic& s) { s.SetTextColor(kRed); },
-         [](CColorStatic& s) { s.SetTextColor(kRed); }, false},
-        // 0xFFFFFFFF differs from any stored colour, so it always repaints.
-        {"0xFFFFFFFF while the system colour is held", none,
-         [](CColorStatic& s) { s.SetTextColor(0xFFFFFFFF); }, true},
-        {"new background colour", none, [](CColorStatic& s) { s.SetBkColor(kBlue); }, true},
-        {"background colour already held", [](CColorStatic& s) { s.SetBkColor(kBlue); },
-         [](CColorStatic& s) { s.SetBkColor(kBlue); }, false},
-        {"transparency switched on", none, [](CColorStatic& s) { s.SetTransparent(true); }, true},
-        {"transparency unchanged", none, [](CColorStatic& s) { s.SetTransparent(false); }, false},
-        {"blink text colours", none, [](CColorStatic& s) { s.SetBlinkTextColors(kPhaseA, kPhaseB); }, false},
-        {"blink background colours", none, [](CColorStatic& s) { s.SetBlinkBkColors(kPhaseC, kPhaseD); },
-         true},
-        {"font field without redraw", none, [](CColorStatic& s) { s.Font_SetHeight(-20, false); }, false},
-        {"font field with redraw", none, [](CColorStatic& s) { s.Font_SetHeight(-20, true); }, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
         CStaticsHost host;
+        const int nHost = AfxLiteGdiObjectCount();
         CColorStatic label;
-        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
-        row.prepare(label);
-        ::ValidateRect(label.m_hWnd, NULL);
-        row.act(label);
-        EXPECT_EQ(row.bRepaints, ::GetUpdateRect(label.m_hWnd, NULL, FALSE) != FALSE);
+        CWnd noWindow;
+        EXPECT_EQ(nHost + 3, AfxLiteGdiObjectCount()) << "three brushes at construction";
+        Script(label, "uqHb"); // a blink started before the window exists starts ticking at the first paint
+        label.EnableNotify(&noWindow, kNotifyMsg);
+        ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kId));
+        CTimerSpy spy;
+        PaintNow(label.m_hWnd);
+        Script(label, ".");
+        MSG msg; // a target without a window gets nothing, not even as a thread message
+        EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), kNotifyMsg, kNotifyMsg, PM_REMOVE));
+        EXPECT_EQ(nHost + 4, AfxLiteGdiObjectCount()) << "the font; setters and paints replace, never add";
+        ASSERT_TRUE(label.DestroyWindow());
+        EXPECT_EQ((std::vector<int>{(int)kNeverMs, -1}), g_timerCalls);
+        EXPECT_EQ(nHost + 1, AfxLiteGdiObjectCount()) << "the brushes go at WM_DESTROY, the font stays";
     }
+    EXPECT_EQ(nBase, AfxLiteGdiObjectCount());
 }
-
-TEST(ColorStatic, PaintedColours)
-{
-    const COLORREF kHostGreen = RGB(0, 128, 0);
-    struct Row
-    {
-        const char* label;
-        std::function<void(CColorStatic&)> act;
-        COLORREF crCorner; // the bottom-right pixel, clear of the text
-    };
-    const Row rows[] = {
-        {"text and background colour",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBkColor(kBlue);
-         },
-         kBlue},
-        {"transparent: the parent's background shows",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBkColor(kBlue);
-             s.SetTransparent(true);
-         },
-         kHostGreen},
-        {"blinking background in phase 1",
-         [](CColorStatic& s) {
-             s.SetTextColor(kRed);
-             s.SetBlinkBkColors(kPhaseC, kPhaseD);
-             s.StartBkBlink(1, kNeverMs);
-             Tick(s);
-         },
-         kPhaseD},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
-        CStaticsHost host(kHostGreen);
-        CColorStatic label;
-        ASSERT_TRUE(label.Create("WWWW", WS_CHILD | WS_VISIBLE, kLabelRect, &host, kLabelId));
-        row.act(label);
-        PaintNow(host.m_hWnd);
-        CStaticsCanvas canvas(kLabelRect.Width(), kLabelRect.Height());
-        canvas.CopyFromWindow(label.m_hWnd);
-        EXPECT_EQ(row.crCorner, canvas.Pixel(canvas.Width() - 1, canvas.Height() - 1));
-        EXPECT_GT(canvas.Count(kRed), 0) << "no pixel in the text colour";
-    }
-}
-
-// ---------------------------------------------------------------------------
-// CColorRect
-
-// Sets one system colour for the life of the object.
-class CSysColorScope
-{
-public:
-    CSysColorScope(int nIndex, COLORREF cr) : m_nIndex(nIndex), m_crOld(::GetSysColor(nIndex))
-    {
-        ::SetSysColors(1, &m_nIndex, &cr);
-    }
-    ~CSysColorScope() { ::SetSysColors(1, &m_nIndex, &m_crOld); }
-
-private:
-    int m_nIndex;
-    COLORREF m_crOld;
-};
 
 TEST(ColorRect, FillsWithItsColourInsideADottedFrame)
 {
-    const COLORREF kPen = RGB(255, 0, 255);
-    const COLORREF kFill = RGB(10, 120, 200);
-    CSysColorScope highlight(COLOR_BTNHIGHLIGHT, kPen);
+    const COLORREF kPen = RGB(255, 0, 255), kFill = RGB(10, 120, 200);
+    int nIndex = COLOR_BTNHIGHLIGHT;
+    const COLORREF crOld = ::GetSysColor(nIndex);
+    ::SetSysColors(1, &nIndex, &kPen);
     CStaticsHost host;
     CColorRect swatch;
     ASSERT_TRUE(swatch.Create(CRect(10, 10, 70, 50), &host, 77));
@@ -471,167 +363,63 @@ TEST(ColorRect, FillsWithItsColourInsideADottedFrame)
     CStaticsCanvas canvas(60, 40);
     canvas.CopyFromWindow(swatch.m_hWnd);
     EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(30, 20)) << "black before the first SetColor";
-
-    // SetColor paints at once: no further paint is forced before reading.
-    swatch.SetColor(kFill);
-    EXPECT_EQ(kFill, swatch.GetColor());
+    swatch.SetColor(kFill); // paints at once: no further paint is forced before reading
     canvas.CopyFromWindow(swatch.m_hWnd);
-
-    const CRect inside(1, 1, 59, 39);
-    EXPECT_EQ(inside.Width() * inside.Height(), canvas.Count(kFill, &inside));
+    ::SetSysColors(1, &nIndex, &crOld);
+    const RECT inside = {1, 1, 59, 39};
+    EXPECT_EQ(58 * 38, canvas.Count(kFill, &inside));
     // The frame alternates pen dots with the DC's default (white, opaque) gaps.
-    const RECT edges[] = {{0, 0, 60, 1}, {0, 39, 60, 40}, {0, 0, 1, 40}, {59, 0, 60, 40}};
-    for (const RECT& edge : edges) {
-        const int nPixels = (edge.right - edge.left) * (edge.bottom - edge.top);
-        const int nDots = canvas.Count(kPen, &edge);
-        const int nGaps = canvas.Count(RGB(255, 255, 255), &edge);
-        EXPECT_GT(nDots, 0);
-        EXPECT_GT(nGaps, 0);
-        EXPECT_EQ(nPixels, nDots + nGaps);
+    for (const RECT& edge :
+         {RECT{0, 0, 60, 1}, RECT{0, 39, 60, 40}, RECT{0, 0, 1, 40}, RECT{59, 0, 60, 40}}) {
+        const int nDots = canvas.Count(kPen, &edge), nGaps = canvas.Count(RGB(255, 255, 255), &edge);
+        EXPECT_TRUE(nDots > 0 && nGaps > 0);
+        EXPECT_EQ((edge.right - edge.left) * (edge.bottom - edge.top), nDots + nGaps);
     }
 }
 
-// ---------------------------------------------------------------------------
-// CBigIcon
+const COLORREF kIconRed = RGB(220, 20, 20), kFace = RGB(0, 128, 128), kBlack = RGB(0, 0, 0);
+const COLORREF kProbeColours[] = {kIconRed, kFace, kBlack}; // R, F, K in the probes below
 
-const COLORREF kIconRed = RGB(220, 20, 20);
-const COLORREF kFace = RGB(0, 128, 128);
-const COLORREF kBlack = RGB(0, 0, 0);
-
-enum IconKind
+// A 32 x 32 red icon; with bHalf its right half is transparent.
+HICON MakeIcon(bool bHalf)
 {
-    kNoIcon,
-    kOpaqueIcon,   // 32 x 32 red
-    kLeftHalfIcon, // red left half, transparent right half
-};
-
-// A 32 x 32 icon built from its two bitmaps (AND mask, then colour XORed in).
-HICON MakeIcon(IconKind kind)
-{
-    if (kind == kNoIcon)
-        return NULL;
     BYTE mask[32 * 4];
-    for (int y = 0; y < 32; y++) {
-        mask[y * 4 + 0] = mask[y * 4 + 1] = 0x00;
-        mask[y * 4 + 2] = mask[y * 4 + 3] = kind == kLeftHalfIcon ? 0xFF : 0x00;
-    }
-    HBITMAP hMask = ::CreateBitmap(32, 32, 1, 1, mask);
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, 32, 32);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hColor);
-    RECT all = {0, 0, 32, 32};
-    ::FillRect(hMem, &all, (HBRUSH)::GetStockObject(BLACK_BRUSH));
-    HBRUSH hRed = ::CreateSolidBrush(kIconRed);
-    RECT red = {0, 0, kind == kLeftHalfIcon ? 16 : 32, 32};
-    ::FillRect(hMem, &red, hRed);
-    ::DeleteObject(hRed);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(NULL, hScreen);
-    ICONINFO ii = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = ::CreateIconIndirect(&ii);
-    ::DeleteObject(hMask);
-    ::DeleteObject(hColor);
-    return hIcon;
+    DWORD color[32 * 32];             // 0x00RRGGBB
+    for (int i = 0; i < 32 * 32; i++) // eight pixels a mask byte, all in the same half
+        color[i] = bHalf && i % 32 >= 16 ? 0 : 0xDC1414, mask[i / 8] = bHalf && i % 32 >= 16 ? 0xFF : 0x00;
+    return ::CreateIcon(NULL, 32, 32, 1, 32, mask, reinterpret_cast<BYTE*>(color));
 }
 
-// Draws the button into a canvas prefilled with kFace, the way its parent
-// asks for it: WM_DRAWITEM to the parent, reflected to the control.
+// Draws the button into a canvas prefilled with kFace as its parent asks it to: WM_DRAWITEM, reflected.
 void DrawThroughParent(CStaticsHost& host, CBigIcon& icon, CStaticsCanvas& canvas)
 {
     canvas.Fill(kFace);
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_BUTTON;
-    dis.CtlID = (UINT)::GetDlgCtrlID(icon.m_hWnd);
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.hwndItem = icon.m_hWnd;
-    dis.hDC = canvas.Dc();
+    DRAWITEMSTRUCT dis = {ODT_BUTTON, 55, 0, ODA_DRAWENTIRE, 0, icon.m_hWnd, canvas.Dc(), {}, 0};
     ::GetClientRect(icon.m_hWnd, &dis.rcItem);
-    ::SendMessageA(host.m_hWnd, WM_DRAWITEM, dis.CtlID, (LPARAM)&dis);
+    ::SendMessageA(host.m_hWnd, WM_DRAWITEM, 55, (LPARAM)&dis);
 }
 
 TEST(BigIcon, PlacementStretchingAndFrames)
 {
     ASSERT_EQ(32, ::GetSystemMetrics(SM_CXICON)) << "the rows below assume 32 x 32 system icons";
-    ASSERT_EQ(32, ::GetSystemMetrics(SM_CYICON));
-    struct Probe
-    {
-        int x, y;
-        COLORREF cr;
-    };
     struct Row
     {
         const char* label;
-        int cx, cy;
-        IconKind kind;
-        int nStretch;
-        int nFrame;
-        std::vector<Probe> probes;
+        int cx, cy, nIcon, nStretch, nFrame; // nIcon: 0 none, 1 opaque, 2 left half
+        const char* probes;                  // colour (Red, Face, blacK) at x,y
     };
     const Row rows[] = {
-        {"centred in 100 x 60: (34, 14)",
-         100,
-         60,
-         kOpaqueIcon,
-         0,
-         0,
-         {{34, 14, kIconRed},
-          {65, 45, kIconRed},
-          {33, 14, kFace},
-          {34, 13, kFace},
-          {66, 45, kFace},
-          {65, 46, kFace}}},
-        {"odd sizes round down: 101 x 61 also at (34, 14)",
-         101,
-         61,
-         kOpaqueIcon,
-         0,
-         0,
-         {{34, 14, kIconRed}, {65, 45, kIconRed}, {33, 30, kFace}, {66, 30, kFace}, {34, 13, kFace}}},
-        // (21 - 32) / 2 = -5 when truncated toward zero (flooring would give -6):
-        // the red half then covers columns 0 to 10.
-        {"negative offsets truncate toward zero",
-         21,
-         11,
-         kLeftHalfIcon,
-         0,
-         0,
-         {{10, 5, kIconRed}, {11, 5, kFace}}},
-        {"no icon: nothing, not even the frame", 100, 60, kNoIcon, 0, 2, {{0, 0, kFace}, {50, 30, kFace}}},
-        {"black one-pixel frame",
-         100,
-         60,
-         kOpaqueIcon,
-         0,
-         2,
-         {{0, 0, kBlack},
-          {99, 0, kBlack},
-          {0, 59, kBlack},
-          {99, 59, kBlack},
-          {1, 1, kFace},
-          {50, 30, kIconRed}}},
-        {"stretched over the whole client area",
-         100,
-         60,
-         kOpaqueIcon,
-         1,
-         0,
-         {{0, 0, kIconRed}, {99, 59, kIconRed}, {50, 30, kIconRed}}},
-        {"stretched: the clear half keeps the picture",
-         100,
-         60,
-         kLeftHalfIcon,
-         1,
-         0,
-         {{5, 30, kIconRed}, {44, 30, kIconRed}, {56, 30, kFace}, {95, 30, kFace}}},
-        {"stretched: the frame goes through the same scaling",
-         100,
-         60,
-         kLeftHalfIcon,
-         1,
-         2,
-         {{99, 30, kBlack}, {75, 0, kBlack}, {75, 59, kBlack}, {75, 30, kFace}, {0, 30, kIconRed}}},
+        {"centred in 100 x 60: (34, 14)", 100, 60, 1, 0, 0, "R34,14 R65,45 F33,14 F34,13 F66,45 F65,46"},
+        {"odd sizes round down: 101 x 61 also at (34, 14)", 101, 61, 1, 0, 0,
+         "R34,14 R65,45 F33,30 F66,30 F34,13"},
+        // (21 - 32) / 2 = -5 truncated toward zero (flooring gives -6): red covers columns 0 to 10.
+        {"negative offsets truncate toward zero", 21, 11, 2, 0, 0, "R10,5 F11,5"},
+        {"no icon: nothing, not even the frame", 100, 60, 0, 0, 2, "F0,0 F50,30"},
+        {"black one-pixel frame", 100, 60, 1, 0, 2, "K0,0 K99,0 K0,59 K99,59 F1,1 R50,30"},
+        {"stretched over the whole client area", 100, 60, 1, 1, 0, "R0,0 R99,59 R50,30"},
+        {"stretched: the clear half keeps the picture", 100, 60, 2, 1, 0, "R5,30 R44,30 F56,30 F95,30"},
+        {"stretched: the frame goes through the same scaling", 100, 60, 2, 1, 2,
+         "K99,30 K75,0 K75,59 F75,30 R0,30"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
@@ -639,31 +427,32 @@ TEST(BigIcon, PlacementStretchingAndFrames)
         CBigIcon icon;
         ASSERT_TRUE(icon.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                 CRect(10, 10, 10 + row.cx, 10 + row.cy), &host, 55));
-        HICON hIcon = MakeIcon(row.kind);
+        HICON hIcon = row.nIcon ? MakeIcon(row.nIcon == 2) : NULL;
         icon.SetIcon(hIcon, row.nStretch, row.nFrame);
-        EXPECT_EQ(hIcon, icon.GetIcon());
         CStaticsCanvas canvas(row.cx, row.cy);
         DrawThroughParent(host, icon, canvas);
-        for (const Probe& p : row.probes)
-            EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y)) << "at (" << p.x << ", " << p.y << ")";
-        icon.DestroyWindow();
+        char c;
+        int x, y, n;
+        for (const char* p = row.probes; sscanf(p, " %c%d,%d%n", &c, &x, &y, &n) == 3; p += n)
+            EXPECT_EQ(kProbeColours[strchr("RFK", c) - "RFK"], canvas.Pixel(x, y)) << p;
         if (hIcon != NULL)
             ::DestroyIcon(hIcon);
     }
 }
 
-TEST(BigIcon, FlatFrameIsTheFlatButtonFace)
+// Frame style 1 is the flat button face under the centred icon; SetIcon paints at once through the real
+// owner-draw path; SizeToContent keeps the top-left corner and takes twice the system icon size.
+TEST(BigIcon, FlatFrameRealPaintAndSizeToContent)
 {
     CStaticsHost host;
     CBigIcon icon;
     ASSERT_TRUE(icon.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 110, 70), &host, 55));
-    HICON hIcon = MakeIcon(kOpaqueIcon);
+    HICON hIcon = MakeIcon(false);
+    PaintNow(host.m_hWnd);
     icon.SetIcon(hIcon, 0, 1);
-    CStaticsCanvas canvas(100, 60);
-    DrawThroughParent(host, icon, canvas);
-
-    // Expected: the flat button face over the client area, the icon centred on it.
-    CStaticsCanvas expected(100, 60);
+    CStaticsCanvas shown(100, 60), drawn(100, 60), expected(100, 60);
+    shown.CopyFromWindow(icon.m_hWnd);
+    DrawThroughParent(host, icon, drawn);
     expected.Fill(kFace);
     RECT rc = {0, 0, 100, 60};
     ::DrawFrameControl(expected.Dc(), &rc, DFC_BUTTON, DFCS_FLAT);
@@ -671,57 +460,18 @@ TEST(BigIcon, FlatFrameIsTheFlatButtonFace)
     int nDiffer = 0;
     for (int y = 0; y < 60; y++)
         for (int x = 0; x < 100; x++)
-            nDiffer += canvas.Pixel(x, y) != expected.Pixel(x, y);
+            nDiffer += drawn.Pixel(x, y) != expected.Pixel(x, y);
     EXPECT_EQ(0, nDiffer);
-    EXPECT_LT(canvas.Count(kFace), 100 * 60 - 32 * 32) << "the frame drew nothing";
-    icon.DestroyWindow();
-    ::DestroyIcon(hIcon);
-}
+    EXPECT_EQ(32 * 32, shown.Count(kIconRed));
+    EXPECT_EQ(kIconRed, shown.Pixel(34, 14)) << "not centred";
 
-TEST(BigIcon, PaintsThroughTheRealOwnerDrawPath)
-{
-    CStaticsHost host;
-    CBigIcon icon;
-    ASSERT_TRUE(icon.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 110, 70), &host, 55));
-    HICON hIcon = MakeIcon(kOpaqueIcon);
-    PaintNow(host.m_hWnd);
-    icon.SetIcon(hIcon, 0, 0); // paints at once
-    CStaticsCanvas canvas(100, 60);
-    canvas.CopyFromWindow(icon.m_hWnd);
-    EXPECT_EQ(kIconRed, canvas.Pixel(34, 14));
-    EXPECT_EQ(kIconRed, canvas.Pixel(65, 45));
-    EXPECT_NE(kIconRed, canvas.Pixel(33, 14));
-    EXPECT_NE(kIconRed, canvas.Pixel(66, 45));
-    icon.DestroyWindow();
-    ::DestroyIcon(hIcon);
-}
-
-TEST(BigIcon, StartsEmptyAndSizesToTwiceTheSystemIcon)
-{
-    CStaticsHost host;
-    CBigIcon icon;
-    EXPECT_EQ(nullptr, icon.GetIcon());
-    ASSERT_TRUE(icon.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(15, 25, 115, 85), &host, 55));
     icon.SizeToContent();
-    CRect rc;
-    ::GetWindowRect(icon.m_hWnd, &rc);
-    host.ScreenToClient(&rc);
-    EXPECT_EQ(CRect(15, 25, 15 + 2 * ::GetSystemMetrics(SM_CXICON), 25 + 2 * ::GetSystemMetrics(SM_CYICON)),
-              rc);
-}
-
-// ---------------------------------------------------------------------------
-// Run-time classes (the records themselves are checked with the library frame)
-
-TEST(Statics, ObjectsReportTheirRunTimeClass)
-{
-    CColorStatic colour;
-    CFontStatic font;
-    EXPECT_EQ(RUNTIME_CLASS(CColorStatic), colour.GetRuntimeClass());
-    EXPECT_EQ(RUNTIME_CLASS(CFontStatic), font.GetRuntimeClass());
-    EXPECT_TRUE(colour.IsKindOf(RUNTIME_CLASS(CFontStatic)));
-    EXPECT_TRUE(colour.IsKindOf(RUNTIME_CLASS(CStatic)));
-    EXPECT_FALSE(font.IsKindOf(RUNTIME_CLASS(CColorStatic)));
+    CRect rcWnd;
+    ::GetWindowRect(icon.m_hWnd, &rcWnd);
+    host.ScreenToClient(&rcWnd);
+    EXPECT_EQ(CRect(10, 10, 10 + 2 * ::GetSystemMetrics(SM_CXICON), 10 + 2 * ::GetSystemMetrics(SM_CYICON)),
+              rcWnd);
+    ::DestroyIcon(hIcon);
 }
 
 } // namespace
