@@ -53,8 +53,7 @@ TEST(RuntimeClassTest, RecordsDerivationAndCreation)
         EXPECT_EQ(CRuntimeClass::FromName(r.name), r.pClass) << "registered in the module state";
         CObject* pMade = CRuntimeClass::CreateObject(r.name);
         EXPECT_EQ(pMade != nullptr, r.creatable);
-        if (pMade != nullptr)
-            EXPECT_EQ(pMade->GetRuntimeClass(), r.pClass);
+        EXPECT_EQ(pMade ? pMade->GetRuntimeClass() : r.pClass, r.pClass);
         delete pMade;
     }
     EXPECT_EQ(CRuntimeClass::FromName("NoSuchClass"), nullptr);
