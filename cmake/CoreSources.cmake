@@ -21,7 +21,6 @@ set(QUILLON_CORE_TESTS
   tests/afxlite/ObjectTest.cpp
   tests/afxlite/StringTest.cpp
   tests/afxlite/CollTest.cpp
-  tests/afxlite/GeometryTest.cpp
   tests/masked/MaskModelTest.cpp
   tests/masked/MaskModelPropertyTest.cpp
   tests/position/PosFormatTest.cpp

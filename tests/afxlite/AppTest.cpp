@@ -1,7 +1,7 @@
-// Tests of the application object: globals, the message loop and its idle
-// processing, and message boxes answered through DoMessageBox.
+// The application object: the message loop and its idle processing (the
+// temporaries freed there), afxlite's WinMain, the GUI assertion box, and
+// the end of the main window.
 #include "TestApp.h"
-#include "resource.h"
 
 #include <gtest/gtest.h>
 
@@ -9,37 +9,6 @@
 #include <vector>
 
 namespace {
-
-// The executable's name without folder or extension, worked out here from
-// the module path independently of CWinApp.
-std::string ExeBaseName()
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string s(path);
-    s = s.substr(s.find_last_of('\\') + 1);
-    return s.substr(0, s.rfind('.'));
-}
-
-TEST(AppTest, GlobalsReachTheCurrentApplicationObjectAndStack)
-{
-    CWinApp* pApp = &TestApp();
-    EXPECT_EQ(static_cast<CWinThread*>(pApp), AfxGetThread());
-    EXPECT_EQ(::GetModuleHandleA(NULL), AfxGetInstanceHandle());
-    ASSERT_NE(nullptr, pApp->m_pszExeName);
-    EXPECT_EQ(ExeBaseName(), pApp->m_pszExeName);
-    EXPECT_EQ(nullptr, AfxGetMainWnd());
-    {
-        CWinApp inner("Loop Test"); // a test's own application object is current while it lives
-        EXPECT_EQ(&inner, AfxGetApp());
-        EXPECT_EQ(&inner, AfxGetThread());
-        EXPECT_STREQ("Loop Test", AfxGetAppName());
-        EXPECT_EQ(pApp->m_hInstance, inner.m_hInstance);
-    }
-    EXPECT_EQ(pApp, AfxGetApp());
-    EXPECT_EQ(static_cast<CWinThread*>(pApp), AfxGetThread());
-    EXPECT_STREQ("Quillon Tests", AfxGetAppName());
-}
 
 // A host window for the loop tests: counts a private message and, when asked,
 // keeps a temporary CWnd alive past its handler.
@@ -124,33 +93,6 @@ TEST(AppTest, RunDispatchesThenIdlesThenEndsWithTheQuitCode)
     app.m_pMainWnd = nullptr;
     wnd.DestroyWindow();
     ::DestroyWindow(hPlain);
-}
-
-TEST(AppTest, MessageBoxesGoThroughDoMessageBox)
-{
-    const struct
-    {
-        const char* label;
-        const char* text; // null: the string resource IDS_TEST_PROMPT
-        UINT type;
-        int answer;
-    } rows[] = {
-        {"plain notice", "Done.", MB_OK, IDOK},
-        {"question answered no", "Keep going?", MB_YESNO | MB_ICONQUESTION, IDNO},
-        {"from a string resource, its id for help", nullptr, MB_YESNO, IDYES},
-    };
-    for (const auto& row : rows) {
-        TestApp().ResetMessageBoxes();
-        TestApp().ExpectMessageBox(row.answer);
-        EXPECT_EQ(row.answer,
-                  row.text ? AfxMessageBox(row.text, row.type) : AfxMessageBox(IDS_TEST_PROMPT, row.type))
-            << row.label;
-        ASSERT_EQ(1u, TestApp().MessageBoxes().size()) << row.label;
-        const auto& call = TestApp().MessageBoxes()[0];
-        EXPECT_EQ(row.text ? row.text : "Save the changes to the test file?", call.text) << row.label;
-        EXPECT_EQ(row.type, call.type) << row.label;
-        EXPECT_EQ(row.text ? 0u : (UINT)IDS_TEST_PROMPT, call.idHelp) << row.label;
-    }
 }
 
 // Runs afxlite_winmain_host.exe with the arguments; its exit code.

@@ -1,6 +1,6 @@
-// Tests of dialogs and data exchange: modal dialogs from the test resources
-// driven by scripted keys through the modal loop, and a modeless dialog with
-// keyboard navigation through the dialog manager.
+// Dialogs from templates and data exchange: modal dialogs from the test
+// resources driven by scripted keys through the modal loop, and the modal
+// loop leaving temporaries alone.
 #include "TestApp.h"
 #include "resource.h"
 
@@ -170,53 +170,6 @@ TEST(DialogTest, ModalDialogFilledFromMembersAndEndedByKeys)
     EXPECT_EQ(42, ended.DoModal()) << "EndDialog from OnInitDialog skips the loop";
     CDialog missing(9999u);
     EXPECT_EQ(-1, missing.DoModal()) << "no such template";
-}
-
-// A modeless dialog.
-class CTabsDlg : public CDialog
-{
-public:
-    CString m_strFirst = "one";
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_FIRST, m_strFirst); }
-};
-
-int FocusId()
-{
-    return ::GetDlgCtrlID(::GetFocus());
-}
-
-void PostToFocus(UINT message, WPARAM wParam)
-{
-    ::PostMessageA(::GetFocus(), message, wParam, 0);
-    CTestApp::PumpPending();
-}
-
-TEST(DialogTest, ModelessTabMovesThroughTheTabStopsAndEnterSavesThroughOnOK)
-{
-    CTabsDlg dlg;
-    ASSERT_TRUE(dlg.Create(IDD_TEST_TABS));
-    dlg.ShowWindow(SW_SHOW);
-    CTestApp::PumpPending();
-    ASSERT_EQ(IDC_FIRST, FocusId()) << "the first tab stop gets the focus";
-    char buf[16];
-    ::GetDlgItemTextA(dlg.m_hWnd, IDC_FIRST, buf, sizeof(buf));
-    EXPECT_STREQ("one", buf);
-
-    // The label between the edits takes no focus; the buttons do; it wraps.
-    const int expected[] = {IDC_SECOND, IDC_THIRD, IDOK, IDCANCEL, IDC_FIRST};
-    for (int id : expected) {
-        PostToFocus(WM_KEYDOWN, VK_TAB);
-        EXPECT_EQ(id, FocusId()) << "Tab towards control " << id;
-    }
-    ::SetDlgItemTextA(dlg.m_hWnd, IDC_FIRST, "");
-    PostToFocus(WM_CHAR, 'h');
-    PostToFocus(WM_CHAR, 'i');
-    PostToFocus(WM_KEYDOWN, VK_RETURN);
-    EXPECT_STREQ("hi", dlg.m_strFirst);
-    EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
-    dlg.DestroyWindow();
 }
 
 // A handler may keep FromHandle results across DoModal: the modal loop's idle

@@ -25,18 +25,9 @@ public:
         m_bitmap.Attach(hBitmap);
         EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
         m_pOldBitmap = dc.SelectObject(&m_bitmap);
-        Fill(clrFill);
+        ::FillRect(dc, CRect(0, 0, cx, cy), CBrush(clrFill));
     }
     ~GdiCanvas() { dc.SelectObject(m_pOldBitmap); }
-
-    // Every pixel to clr, without the DC under test.
-    void Fill(COLORREF clr)
-    {
-        ::GdiFlush();
-        DWORD v = (GetRValue(clr) << 16) | (GetGValue(clr) << 8) | GetBValue(clr);
-        for (int i = 0; i < m_cx * m_cy; ++i)
-            const_cast<DWORD*>(m_pBits)[i] = v;
-    }
 
     COLORREF At(int x, int y) const
     {
@@ -54,7 +45,6 @@ public:
                 n += At(x, y) == clr;
         return n;
     }
-    int Count(COLORREF clr) const { return Count(clr, 0, 0, m_cx, m_cy); }
 
     CDC dc;
 
@@ -67,7 +57,5 @@ private:
 
 // Colours the tests draw with.
 const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);

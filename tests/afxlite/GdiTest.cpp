@@ -1,46 +1,7 @@
 // GdiTest.cpp: device contexts and drawing objects as MFC code relies on
-// them: CDC's own composites of GDI calls (checked in pixels), ownership,
-// FromHandle temporaries, SelectObject returning the previous object, and no
-// leaks.
+// them: ownership, FromHandle temporaries, SelectObject returning the
+// previous object, and no leaks.
 #include "GdiCanvas.h"
-
-#include <functional>
-
-TEST(CDCDraw, CompositesPaintExactlyTheirPixels)
-{
-    const auto fill = [](CDC& dc) { dc.FillSolidRect(CRect(5, 5, 15, 11), kRed); };
-    const auto frame3d = [](CDC& dc) { dc.Draw3dRect(2, 3, 10, 6, kBlue, kGreen); }; // x 2..11, y 3..8
-    const struct
-    {
-        const char* label;
-        std::function<void(CDC&)> draw;
-        int x, y;          // a decisive pixel
-        COLORREF expected; // its colour
-    } rows[] = {
-        {"FillSolidRect inside", fill, 14, 10, kRed},
-        {"FillSolidRect right edge excluded", fill, 15, 6, kWhite},
-        {"FillSolidRect bottom edge excluded", fill, 6, 11, kWhite},
-        {"Draw3dRect top-left corner", frame3d, 2, 3, kBlue},
-        {"Draw3dRect last top pixel", frame3d, 10, 3, kBlue},
-        {"Draw3dRect top-right corner is bottom-right colour", frame3d, 11, 3, kGreen},
-        {"Draw3dRect bottom-left corner is bottom-right colour", frame3d, 2, 8, kGreen},
-        {"Draw3dRect inside untouched", frame3d, 6, 5, kWhite},
-        {"Draw3dRect right of it", frame3d, 12, 5, kWhite},
-    };
-    for (const auto& row : rows) {
-        GdiCanvas canvas(20, 12);
-        row.draw(canvas.dc);
-        EXPECT_EQ(canvas.At(row.x, row.y), row.expected)
-            << row.label << " at (" << row.x << ", " << row.y << ")";
-    }
-    // The pixel counts pin the whole shape.
-    GdiCanvas canvas(20, 12);
-    frame3d(canvas.dc);
-    EXPECT_EQ(canvas.Count(kBlue), 9 + 4);
-    EXPECT_EQ(canvas.Count(kGreen), 6 + 9);
-    // FillSolidRect leaves its colour as the DC's background colour, as in MFC.
-    EXPECT_EQ(canvas.dc.GetBkColor(), kGreen);
-}
 
 TEST(CGdiObjectTest, OwnershipTemporariesAndSelectObject)
 {

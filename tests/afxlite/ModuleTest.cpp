@@ -142,17 +142,6 @@ TEST(ExtensionModuleTest, ResourcesAreSearchedHostFirstThenExtensions)
     EXPECT_TRUE(missing.IsEmpty());
 }
 
-TEST(ExtensionModuleTest, ResourcesOfAnUnloadedExtensionAreNotFound)
-{
-    {
-        CLoadedExtension ext;
-        ASSERT_NE(ext.m_h, nullptr);
-    }
-    CString greeting;
-    EXPECT_FALSE(greeting.LoadString(IDS_EXT_GREETING));
-    EXPECT_EQ(AfxFindResourceHandle(EXT_DATA_NAME, EXT_DATA_TYPE), AfxGetResourceHandle());
-}
-
 TEST(ExtensionModuleTest, FailedInitFailsTheLoadAndLeavesTheListsIntact)
 {
     AFX_MODULE_STATE* pState = AfxGetModuleState();
@@ -178,30 +167,6 @@ TEST(ExtensionModuleTest, FailedInitFailsTheLoadAndLeavesTheListsIntact)
     CLoadedExtension ext;
     EXPECT_NE(ext.m_h, nullptr);
     EXPECT_NE(CRuntimeClass::FromName("CExtTestWidget"), nullptr);
-}
-
-LRESULT CALLBACK OtherProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-}
-
-TEST(ModuleHandlesTest, AfxRegisterClassRegistersOnce)
-{
-    const char kName[] = "QuillonAfxRegisterClassTest";
-    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = hInst;
-    wc.lpszClassName = kName;
-    EXPECT_TRUE(AfxRegisterClass(&wc));
-    WNDCLASSA got = {};
-    ASSERT_TRUE(::GetClassInfoA(hInst, kName, &got));
-    // A second registration of the name succeeds and changes nothing.
-    wc.lpfnWndProc = OtherProc;
-    EXPECT_TRUE(AfxRegisterClass(&wc));
-    ASSERT_TRUE(::GetClassInfoA(hInst, kName, &got));
-    EXPECT_NE(got.lpfnWndProc, &OtherProc);
-    EXPECT_TRUE(::UnregisterClassA(kName, hInst));
 }
 
 } // namespace

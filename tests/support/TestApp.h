@@ -1,25 +1,12 @@
-// TestApp.h: the application object of every Windows test executable.
+// TestApp.h: the application object of every Windows test executable
+// (TestMain.cpp makes one, initialises afxlite with it and runs GoogleTest
+// on that thread).
 //
-// TestMain.cpp constructs one CTestApp, initialises afxlite with it and runs
-// GoogleTest on that thread, so AfxGetApp(), AfxGetThread() and the profile
-// functions work in every test.
-//
-// Message boxes never appear: every CWinApp::DoMessageBox call (so every
-// AfxMessageBox) is recorded and answered from a queue the test fills first:
-//
-//     TestApp().ExpectMessageBox(IDOK);          // the next box answers IDOK
-//     app.ResetToFactory(true, true);             // shows one box
-//     EXPECT_STREQ("...", TestApp().MessageBoxes()[0].text.c_str());
-//
-// A box with no queued answer fails the test and answers IDCANCEL; answers
-// left queued at the end fail it too. Record and queue are emptied before
-// each test. A test's own application object overrides DoMessageBox to
-// forward to TestApp().DoMessageBox.
-//
-// The profile is a temporary INI file per test process (ProfilePath(), also
-// m_pszProfileName), deleted when the process ends. A test stuck in a message
-// loop is failed after kTestWatchdogMs: the watchdog posts IDCANCEL to every
-// enabled visible top-level window of the thread, which ends a modal loop.
+// Message boxes never appear: every DoMessageBox call is recorded and
+// answered from a queue the test fills first (ExpectMessageBox); a box with
+// no queued answer, or an answer left unused, fails the test. The profile is
+// a temporary INI file per process, deleted at exit. A test stuck in a
+// message loop fails after kTestWatchdogMs and its windows get IDCANCEL.
 #pragma once
 
 #include <afxwin.h>
@@ -45,19 +32,15 @@ public:
     void ExpectMessageBox(int answer);
     // Boxes shown in the current test, oldest first.
     const std::vector<MessageBoxCall>& MessageBoxes() const { return m_calls; }
-    // Answers queued and not yet used.
-    size_t PendingAnswers() const { return m_answers.size() - m_nextAnswer; }
+    size_t PendingAnswers() const { return m_answers.size() - m_nextAnswer; } // queued, not used yet
     // Empties the record and the queue (done before every test).
     void ResetMessageBoxes();
 
     // Full path of this process's temporary profile file.
     const char* ProfilePath() const { return m_pszProfileName; }
 
-    // Dispatches every queued message through the thread's PumpMessage, as
-    // the message loop does (so PreTranslateMessage and dialog keys work).
-    // Stops at an empty queue or a pending WM_QUIT.  It does not run the idle
-    // handler: call AfxGetThread()->OnIdle(0) for that (it deletes the
-    // temporary FromHandle objects).
+    // Dispatches the queue through the thread's PumpMessage (so
+    // PreTranslateMessage works) up to an empty queue or WM_QUIT; no idle.
     static void PumpPending();
 
     int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;

@@ -1,6 +1,5 @@
-// Entry point of every Windows test executable: initialises afxlite with the
-// scripted test application, then runs GoogleTest on the thread that owns the
-// test windows.
+// Entry point of every Windows test executable: afxlite initialised with the
+// scripted test application, then GoogleTest on the same thread.
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
@@ -19,9 +18,8 @@ BOOL CALLBACK CancelWindow(HWND hWnd, LPARAM)
     return TRUE;
 }
 
-// Fails a test that has been inside a message loop for too long and closes
-// whatever modal window holds it, so the run goes on.  It keeps watching, at
-// a shorter period, for the next loop the same test may enter.
+// Fails a test stuck in a message loop and cancels its windows; then
+// watches every second for the next loop the same test may enter.
 void CALLBACK WatchdogProc(HWND, UINT, UINT_PTR id, DWORD)
 {
     ::KillTimer(NULL, id);
@@ -33,7 +31,6 @@ void CALLBACK WatchdogProc(HWND, UINT, UINT_PTR id, DWORD)
     g_watchdog = ::SetTimer(NULL, 0, 1000, WatchdogProc);
 }
 
-// Per-test set-up of the scripted parts of the application.
 class TestAppListener : public testing::EmptyTestEventListener
 {
 public:
