@@ -2,11 +2,7 @@
 // dialog template and driven through posted keys, clicks and commands.
 #include "position_tests.h"
 
-#include <gtest/gtest.h>
-
 namespace {
-
-const double kFeetPerMetre = 3.280839895013123;
 
 class PosEditCtrlTest : public PosDialogTest
 {
@@ -15,18 +11,21 @@ protected:
     {
         ASSERT_TRUE(ctrl.SubclassDlgItem(nID, &m_dlg));
     }
-    HWND Child(CPosEditCtrl& ctrl, UINT nID) { return ::GetDlgItem(ctrl.GetSafeHwnd(), nID); }
-    HWND EditOf(CPosEditCtrl& ctrl) { return Child(ctrl, m_ids.nEditID); }
-    HWND ButtonOf(CPosEditCtrl& ctrl) { return Child(ctrl, m_ids.nButtonID); }
-    HWND UnitOf(CPosEditCtrl& ctrl) { return Child(ctrl, m_ids.nUnitID); }
+    HWND Child(CPosEditCtrl& ctrl, const char* pszGuid)
+    {
+        const std::string name = std::string("Pos Control Object - {") + pszGuid + "}";
+        return ::GetDlgItem(ctrl.GetSafeHwnd(), ::RegisterWindowMessageA(name.c_str()));
+    }
+    HWND EditOf(CPosEditCtrl& ctrl) { return Child(ctrl, "695EA3EC-70FB-44b0-A5CC-5FD3E3D11637"); }
+    HWND ButtonOf(CPosEditCtrl& ctrl) { return Child(ctrl, "95DE2BF5-FDDA-4420-AB49-C0812C38D721"); }
+    HWND UnitOf(CPosEditCtrl& ctrl) { return Child(ctrl, "27832262-FE81-4c5f-AC79-9FA0BC7D0A9A"); }
 
     // Replaces the field's content by typing, as the message loop delivers keys.
     void Type(CPosEditCtrl& ctrl, const char* pszKeys)
     {
-        HWND hEdit = EditOf(ctrl);
-        ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+        ::SendMessageA(EditOf(ctrl), EM_SETSEL, 0, -1);
         for (const char* p = pszKeys; *p != '\0'; ++p)
-            ::PostMessageA(hEdit, WM_CHAR, static_cast<unsigned char>(*p), 1);
+            ::PostMessageA(EditOf(ctrl), WM_CHAR, static_cast<unsigned char>(*p), 1);
         CTestApp::PumpPending();
     }
     void Command(CPosEditCtrl& ctrl, UINT nCmd)
@@ -34,250 +33,198 @@ protected:
         ctrl.PostMessage(WM_COMMAND, nCmd, 0);
         CTestApp::PumpPending();
     }
-    static std::string Text(HWND hWnd)
-    {
-        char sz[128] = {};
-        ::GetWindowTextA(hWnd, sz, sizeof sz);
-        return sz;
-    }
 };
 
-TEST_F(PosEditCtrlTest, ChildrenTakeTheRegisteredIdsAndSplitTheClientArea)
+TEST_F(PosEditCtrlTest, ChildrenSplitTheClientAreaAndFollowItsSize)
 {
     CTestPosEdit ctrl;
     Attach(ctrl);
-    CRect rcClient;
-    ctrl.GetClientRect(&rcClient);
-    ASSERT_NE(nullptr, EditOf(ctrl));
-    ASSERT_NE(nullptr, ButtonOf(ctrl));
-    ASSERT_NE(nullptr, UnitOf(ctrl));
-
-    struct Row
-    {
-        const char* label;
-        HWND hWnd;
-        CRect rcExpected;
-    } rows[] = {
-        {"edit", EditOf(ctrl), CRect(0, 0, rcClient.right - 20, rcClient.bottom)},
-        {"button", ButtonOf(ctrl), CRect(rcClient.right - 20, 0, rcClient.right, rcClient.bottom)},
-        {"unit", UnitOf(ctrl), CRect(rcClient.right - 20, 0, rcClient.right, rcClient.bottom)},
-    };
-    for (const Row& row : rows) {
-        CRect rc;
-        ::GetWindowRect(row.hWnd, &rc);
-        ctrl.ScreenToClient(&rc);
-        EXPECT_EQ(row.rcExpected, rc) << row.label;
-    }
-    // DMS at start: the button shows the positive symbol of 0.0, the unit is hidden.
-    EXPECT_TRUE(::IsWindowVisible(ButtonOf(ctrl)));
-    EXPECT_FALSE(::IsWindowVisible(UnitOf(ctrl)));
-    EXPECT_EQ("N", Text(ButtonOf(ctrl)));
     EXPECT_EQ(ES_RIGHT | ES_MULTILINE, ::GetWindowLongA(EditOf(ctrl), GWL_STYLE) & (ES_RIGHT | ES_MULTILINE));
-    EXPECT_NE(0, ::GetWindowLongA(EditOf(ctrl), GWL_EXSTYLE) & WS_EX_STATICEDGE);
-
-    // The children follow a later size change.
-    ctrl.SetWindowPos(nullptr, 0, 0, 200, 30, SWP_NOMOVE | SWP_NOZORDER);
-    ctrl.GetClientRect(&rcClient);
-    CRect rcButton;
-    ::GetWindowRect(ButtonOf(ctrl), &rcButton);
-    ctrl.ScreenToClient(&rcButton);
-    EXPECT_EQ(CRect(rcClient.right - 20, 0, rcClient.right, rcClient.bottom), rcButton);
+    for (int cx : {0, 200}) {
+        if (cx != 0)
+            ctrl.SetWindowPos(nullptr, 0, 0, cx, 30, SWP_NOMOVE | SWP_NOZORDER);
+        CRect rcClient, rcEdit, rcButton, rcUnit;
+        ctrl.GetClientRect(&rcClient);
+        ::GetWindowRect(EditOf(ctrl), &rcEdit);
+        ::GetWindowRect(ButtonOf(ctrl), &rcButton);
+        ::GetWindowRect(UnitOf(ctrl), &rcUnit);
+        ctrl.ScreenToClient(&rcEdit);
+        ctrl.ScreenToClient(&rcButton);
+        ctrl.ScreenToClient(&rcUnit);
+        EXPECT_EQ(CRect(0, 0, rcClient.right - 20, rcClient.bottom), rcEdit) << cx;
+        EXPECT_EQ(CRect(rcClient.right - 20, 0, rcClient.right, rcClient.bottom), rcButton) << cx;
+        EXPECT_EQ(rcButton, rcUnit) << cx;
+    }
 }
 
-// Keys typed into the field reach the value; the button decides the sign.
-TEST_F(PosEditCtrlTest, TypedEntriesReadBackPerNotation)
+// A value set (before or after subclassing), then keys typed and the
+// hemisphere button clicked: the field, the button and the value read back.
+TEST_F(PosEditCtrlTest, ShownTypedAndReadBackPerNotation)
 {
+    const double kFeet = 3.280839895013123;
     struct Row
     {
         const char* label;
         PosFormat nFormat;
+        double dSet; // 0: the command instead
+        bool bEarly; // set before subclassing (symbols E/W then)
         bool bFeet;
         const char* pszKeys;
-        bool bFlip; // click the hemisphere button once after typing
-        double dExpected;
+        bool bFlip;
+        const char* pszField;
+        const char* pszButton;
+        double dValue;
     } rows[] = {
-        {"DMS 45.5", POS_FORMAT_DMS, false, "0453000000", false, 45.5},
-        {"DMS seconds with decimals", POS_FORMAT_DMS, false, "0123044444", false,
+        {"DMS shown", POS_FORMAT_DMS, -12.515625, false, false, "", false, "012 \xB0 30 ' 56.250 \" ", "S",
+         -12.515625},
+        {"DMX shown", POS_FORMAT_DMX, 45.5, false, false, "", false, "045 \xB0 30.00000 ' ", "N", 45.5},
+        {"DXX set before subclassing", POS_FORMAT_DXX, -45.5, true, false, "", false, "45.5000000", "W",
+         -45.5},
+        {"DMS typed", POS_FORMAT_DMS, 0, false, false, "0123044444", false, "012 \xB0 30 ' 44.444 \" ", "N",
          12 + 30 / 60.0 + 44.444 / 3600},
-        {"DMS south after a click", POS_FORMAT_DMS, false, "0453000000", true, -45.5},
-        {"DMX 45.5", POS_FORMAT_DMX, false, "0453000000", false, 45.5},
-        {"DMX decimal minutes", POS_FORMAT_DMX, false, "0122074073", false, 12 + 20.74073 / 60},
-        {"DMX drops the point and letters", POS_FORMAT_DMX, false, "01a2.2", false, 12 + 2 / 60.0},
-        {"DXX takes the point", POS_FORMAT_DXX, false, "12.5", false, 12.5},
-        {"DXX ignores a typed minus", POS_FORMAT_DXX, false, "-12.5", false, 12.5},
-        {"DXX south after a click", POS_FORMAT_DXX, false, "12.5", true, -12.5},
-        {"DXX drops Backspace", POS_FORMAT_DXX, false, "12\b3", false, 123.0},
-        {"Metric signed metres", POS_FORMAT_METRIC, false, "-1234.5", false, -1234.5},
-        {"Metric drops letters", POS_FORMAT_METRIC, false, "1e3", false, 13.0},
-        {"Metric entered in feet", POS_FORMAT_METRIC, true, "4050.197", false, 4050.197 / kFeetPerMetre},
+        {"DMS south after a click", POS_FORMAT_DMS, 0, false, false, "0453000000", true,
+         "045 \xB0 30 ' 00.000 \" ", "S", -45.5},
+        {"DMX typed decimals", POS_FORMAT_DMX, 0, false, false, "0122074073", false, "012 \xB0 20.74073 ' ",
+         "N", 12 + 20.74073 / 60},
+        {"DMX drops the point and letters", POS_FORMAT_DMX, 0, false, false, "01a2.2", false,
+         "012 \xB0 2 .      ' ", "N", 12 + 2 / 60.0},
+        {"DXX ignores a typed minus", POS_FORMAT_DXX, 0, false, false, "-12.5", false, "-12.5", "N", 12.5},
+        {"DXX south after a click", POS_FORMAT_DXX, 5, false, false, "12\b3", true, "123", "S", -123.0},
+        {"Metric signed, no letters", POS_FORMAT_METRIC, 0, false, false, "-1e3", false, "-13", "N", -13.0},
+        {"Metric in feet", POS_FORMAT_METRIC, 1234.5, false, true, "", false, "4050.197", "N",
+         4050.197 / kFeet},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         Reopen();
         CTestPosEdit ctrl;
         ctrl.DisplayFeet(row.bFeet);
+        if (row.bEarly) {
+            ctrl.SetSymbols('E', 'W');
+            ctrl.SetCurValue(row.dSet, row.nFormat);
+        }
         Attach(ctrl);
-        ctrl.SetCurValue(0.0, row.nFormat);
-        Type(ctrl, row.pszKeys);
-        if (row.bFlip)
+        if (!row.bEarly)
+            ctrl.SetCurValue(row.dSet, row.nFormat);
+        if (*row.pszKeys != '\0')
+            Type(ctrl, row.pszKeys);
+        if (row.bFlip) {
             ::SendMessageA(ButtonOf(ctrl), BM_CLICK, 0, 0);
-        EXPECT_NEAR(row.dExpected, ctrl.GetCurValue(), 1e-9);
+            EXPECT_EQ(EditOf(ctrl), ::GetFocus());
+        }
+        EXPECT_EQ(row.nFormat, ctrl.Format());
+        EXPECT_EQ(row.pszField, Text(EditOf(ctrl)));
+        EXPECT_EQ(row.pszButton, Text(ButtonOf(ctrl)));
+        EXPECT_NEAR(row.dValue, ctrl.GetCurValue(), 1e-9);
     }
 }
 
-TEST_F(PosEditCtrlTest, ValueSetBeforeSubclassingIsShownAtSubclassing)
-{
-    CTestPosEdit ctrl;
-    ctrl.SetSymbols('E', 'W');
-    ctrl.SetCurValue(-45.5, POS_FORMAT_DXX);
-    EXPECT_DOUBLE_EQ(-45.5, ctrl.GetCurValue());
-    Attach(ctrl);
-    EXPECT_EQ(POS_FORMAT_DXX, ctrl.Format());
-    EXPECT_EQ("45.5000000", Text(EditOf(ctrl)));
-    EXPECT_EQ("W", Text(ButtonOf(ctrl)));
-    EXPECT_DOUBLE_EQ(-45.5, ctrl.GetCurValue());
-}
-
-TEST_F(PosEditCtrlTest, ButtonClickFlipsTheSymbolAndGivesTheFieldTheFocus)
-{
-    CTestPosEdit ctrl;
-    Attach(ctrl);
-    ctrl.SetCurValue(45.5, POS_FORMAT_DMS);
-    ::SendMessageA(ButtonOf(ctrl), BM_CLICK, 0, 0);
-    EXPECT_EQ("S", Text(ButtonOf(ctrl)));
-    EXPECT_DOUBLE_EQ(-45.5, ctrl.GetCurValue());
-    EXPECT_EQ(EditOf(ctrl), ::GetFocus());
-    ::SendMessageA(ButtonOf(ctrl), BM_CLICK, 0, 0);
-    EXPECT_EQ("N", Text(ButtonOf(ctrl)));
-    EXPECT_DOUBLE_EQ(45.5, ctrl.GetCurValue());
-}
-
-// Range [-90, 90]: a value outside falls back to a stored value strictly
-// inside, and is refused when the stored one is on the bound.
-TEST_F(PosEditCtrlTest, RangeFilterFallsBackOrRefuses)
+// Range [-90, 90], 10 stored: a value outside falls back to a stored value
+// strictly inside and is refused when the stored one is on a bound; a typed
+// value outside survives only a change of notation type.
+TEST_F(PosEditCtrlTest, RangeFilterOnSetAndAtNotationChanges)
 {
     struct Row
     {
         const char* label;
-        double dMin, dMax;
         double dStored;
-        double dNew;
-        double dExpected; // after typing 45 and setting dNew
+        const char* pszKeys; // DMS
+        double dSet;         // 0: the command instead
+        int nCmd;            // 0 DXX, 1 Metric
+        PosFormat nFormat;
+        double dValue;
     } rows[] = {
-        {"inside: accepted", -90, 90, 10, -30, -30},
-        {"outside, stored inside: stored value shown", -90, 90, 10, 95, 10},
-        {"outside, stored on the bound: refused", -90, 90, 90, 100, 45},
-        {"default range takes longitudes", -180, 180, 0, -179.5, -179.5},
+        {"set inside", 10, "0450000000", -30, 0, POS_FORMAT_DMS, -30},
+        {"set outside, stored inside", 10, "0450000000", 95, 0, POS_FORMAT_DMS, 10},
+        {"set outside, stored on a bound", 90, "0450000000", 100, 0, POS_FORMAT_DMS, 45},
+        {"typed on the bound, then DXX", 10, "0900000000", 0, 0, POS_FORMAT_DXX, 90},
+        {"typed outside, then DXX: refused", 10, "0950000000", 0, 0, POS_FORMAT_DMS, 95},
+        {"typed outside, then Metric", 10, "0950000000", 0, 1, POS_FORMAT_METRIC, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         Reopen();
         CTestPosEdit ctrl;
-        if (row.dMin != -180 || row.dMax != 180)
-            ctrl.SetRange(row.dMin, row.dMax);
+        ctrl.SetRange(-90, 90);
         Attach(ctrl);
         ctrl.SetCurValue(row.dStored, POS_TYPE_GEOGRAPHIC);
-        Type(ctrl, "0450000000");
-        ctrl.SetCurValue(row.dNew, POS_TYPE_GEOGRAPHIC);
-        EXPECT_DOUBLE_EQ(row.dExpected, ctrl.GetCurValue());
+        Type(ctrl, row.pszKeys);
+        if (row.dSet != 0)
+            ctrl.SetCurValue(row.dSet, POS_TYPE_GEOGRAPHIC);
+        else
+            Command(ctrl, row.nCmd == 0 ? nCmdDXX : nCmdMetric);
+        EXPECT_EQ(row.nFormat, ctrl.Format());
+        EXPECT_DOUBLE_EQ(row.dValue, ctrl.GetCurValue());
     }
 }
 
+// The geographic and metric values are kept apart across notation changes.
 TEST_F(PosEditCtrlTest, NotationChangesKeepTheValuePair)
 {
     CTestPosEdit ctrl;
-    ctrl.DisplayFeet(true);
     Attach(ctrl);
-
-    // Typed DMS value, then "DXX" from the menu: read, stored, shown anew.
     Type(ctrl, "0453000000");
-    Command(ctrl, m_ids.nCmdDXX);
-    EXPECT_EQ(POS_FORMAT_DXX, ctrl.Format());
+    Command(ctrl, nCmdDXX);
     EXPECT_EQ("45.5000000", Text(EditOf(ctrl)));
-
-    // The metric value is kept apart; 1234.5 m is 4050.1968... ft.
     ctrl.SetCurValue(1234.5, POS_FORMAT_METRIC);
+    EXPECT_EQ("1234.500", Text(EditOf(ctrl)));
+    EXPECT_EQ("m", Text(UnitOf(ctrl)));
+    // In feet from now on: a metric value set while metric is shown in feet.
+    ctrl.DisplayFeet(true);
+    ctrl.SetCurValue(1234.5, POS_TYPE_METRIC);
     EXPECT_EQ("4050.197", Text(EditOf(ctrl)));
     EXPECT_EQ("ft", Text(UnitOf(ctrl)));
     EXPECT_TRUE(::IsWindowVisible(UnitOf(ctrl)));
     EXPECT_FALSE(::IsWindowVisible(ButtonOf(ctrl)));
-
-    Command(ctrl, m_ids.nCmdDXX);
+    Command(ctrl, nCmdDXX);
     EXPECT_EQ("45.5000000", Text(EditOf(ctrl)));
     EXPECT_TRUE(::IsWindowVisible(ButtonOf(ctrl)));
-
+    EXPECT_FALSE(::IsWindowVisible(UnitOf(ctrl)));
     // A notation that is none of the four is ignored; the value is shown in DXX.
     ctrl.SetCurValue(-7.25, static_cast<PosFormat>(7));
     EXPECT_EQ(POS_FORMAT_DXX, ctrl.Format());
     EXPECT_EQ("7.2500000", Text(EditOf(ctrl)));
-    EXPECT_EQ("S", Text(ButtonOf(ctrl)));
 }
 
-TEST_F(PosEditCtrlTest, ContextMenuListsTheNotationsWithTheCurrentOneChecked)
+// A right click in the field opens the control's menu at the click; the
+// notations offered follow the forced type, and the item chosen applies.
+TEST_F(PosEditCtrlTest, ContextMenuOffersAndAppliesTheNotations)
 {
+    const std::string kAll = Menu({2, 1, 0, 3}, -1);
     struct Row
     {
         const char* label;
-        int nSetUp; // 0 none, 1 DXX chosen, 2 forced geographic, 3 forced metric
-        int nItems; // -1: no menu
-        int nChecked;
+        int nForce; // 0 none, 1 geographic, 2 metric
+        std::string menu;
+        PosFormat nFormat; // after choosing DMX
     } rows[] = {
-        {"new control", 0, 4, 0},
-        {"after DXX", 1, 4, 2},
-        {"forced geographic", 2, 3, 0},
-        {"forced metric: no menu", 3, -1, -1},
+        {"new control", 0, Menu({2, 1, 0, 3}, 2), POS_FORMAT_DMX},
+        {"forced geographic", 1, Menu({2, 1, 0}, 2), POS_FORMAT_DMX},
+        {"forced metric: no menu", 2, "", POS_FORMAT_METRIC},
     };
-    const UINT ids[] = {m_ids.nCmdDMS, m_ids.nCmdDMX, m_ids.nCmdDXX, m_ids.nCmdMetric};
-    const char* labels[] = {"DMS", "DMX", "DXX", "Metric"};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         Reopen();
         CTestPosEdit ctrl;
         Attach(ctrl);
-        if (row.nSetUp == 1)
-            ctrl.ChangeFormat(POS_FORMAT_DXX, false);
-        else if (row.nSetUp == 2)
-            ctrl.ForcePosType(POS_TYPE_GEOGRAPHIC);
-        else if (row.nSetUp == 3)
-            ctrl.ForcePosType(POS_TYPE_METRIC);
-
+        ctrl.SetCurValue(-12.5, POS_FORMAT_DMS);
+        if (row.nForce != 0)
+            ctrl.ForcePosType(row.nForce == 1 ? POS_TYPE_GEOGRAPHIC : POS_TYPE_METRIC);
         CMenuSpy spy;
-        // A right click in the field opens the control's menu, not the edit's.
+        spy.nChoose = nCmdDMX;
         ::PostMessageA(EditOf(ctrl), WM_RBUTTONUP, 0, MAKELPARAM(5, 6));
         CTestApp::PumpPending();
-        if (row.nItems < 0) {
-            EXPECT_EQ(0, spy.nCalls);
+        EXPECT_EQ(row.menu, spy.items);
+        EXPECT_EQ(row.nFormat, ctrl.Format());
+        if (row.nForce == 2)
             continue;
-        }
-        ASSERT_EQ(1, spy.nCalls);
         CPoint ptExpected(5, 6);
         ctrl.ClientToScreen(&ptExpected);
         EXPECT_EQ(ptExpected, CPoint(spy.pt));
         EXPECT_EQ(ctrl.GetSafeHwnd(), spy.hOwner);
-        EXPECT_EQ(UINT(TPM_RIGHTBUTTON), spy.nFlags & TPM_RIGHTBUTTON);
-        ASSERT_EQ(size_t(row.nItems), spy.items.size());
-        for (int i = 0; i < row.nItems; i++) {
-            EXPECT_EQ(labels[i], spy.items[i].label) << i;
-            EXPECT_EQ(ids[i], spy.items[i].nID) << i;
-            EXPECT_EQ(i == row.nChecked, spy.items[i].bChecked) << i;
-        }
+        EXPECT_EQ("S", Text(ButtonOf(ctrl)));
+        EXPECT_DOUBLE_EQ(-12.5, ctrl.GetCurValue());
     }
-}
-
-TEST_F(PosEditCtrlTest, ItemChosenFromTheMenuChangesTheNotation)
-{
-    CTestPosEdit ctrl;
-    Attach(ctrl);
-    ctrl.SetCurValue(-12.5, POS_FORMAT_DMS);
-    CMenuSpy spy;
-    spy.nChoose = m_ids.nCmdDMX;
-    ctrl.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(ctrl.GetSafeHwnd()), MAKELPARAM(40, 50));
-    CTestApp::PumpPending();
-    ASSERT_EQ(1, spy.nCalls);
-    EXPECT_EQ(CPoint(40, 50), CPoint(spy.pt));
-    EXPECT_EQ(POS_FORMAT_DMX, ctrl.Format());
-    EXPECT_EQ("S", Text(ButtonOf(ctrl)));
-    EXPECT_DOUBLE_EQ(-12.5, ctrl.GetCurValue());
 }
 
 TEST_F(PosEditCtrlTest, ReadOnlyAndFonts)
@@ -288,70 +235,28 @@ TEST_F(PosEditCtrlTest, ReadOnlyAndFonts)
     EXPECT_NE(0, ::GetWindowLongA(EditOf(ctrl), GWL_STYLE) & ES_READONLY);
     EXPECT_FALSE(::IsWindowEnabled(ButtonOf(ctrl)));
     ctrl.SetReadOnly(false);
-    EXPECT_EQ(0, ::GetWindowLongA(EditOf(ctrl), GWL_STYLE) & ES_READONLY);
     EXPECT_TRUE(::IsWindowEnabled(ButtonOf(ctrl)));
-
-    // At subclassing the children take the dialog's font from the placeholder.
-    HFONT hDialogFont = reinterpret_cast<HFONT>(m_dlg.SendMessage(WM_GETFONT));
-    ASSERT_NE(nullptr, hDialogFont);
+    // At subclassing the children take the dialog's font; their own is Arial,
+    // cell height = client height - 6.
+    const LRESULT hDialogFont = m_dlg.SendMessage(WM_GETFONT);
     for (HWND hChild : {EditOf(ctrl), ButtonOf(ctrl), UnitOf(ctrl)})
-        EXPECT_EQ(hDialogFont, reinterpret_cast<HFONT>(::SendMessageA(hChild, WM_GETFONT, 0, 0)));
-
-    // Its own font: Arial, cell height = client height - 6.
+        EXPECT_EQ(hDialogFont, ::SendMessageA(hChild, WM_GETFONT, 0, 0));
     ctrl.AdjustFont(true);
     CRect rcClient;
     ctrl.GetClientRect(&rcClient);
-    HFONT hOwn = reinterpret_cast<HFONT>(::SendMessageA(EditOf(ctrl), WM_GETFONT, 0, 0));
+    const LRESULT hOwn = ::SendMessageA(EditOf(ctrl), WM_GETFONT, 0, 0);
     LOGFONTA lf = {};
-    ASSERT_EQ(int(sizeof lf), ::GetObjectA(hOwn, sizeof lf, &lf));
+    ASSERT_EQ(int(sizeof lf), ::GetObjectA(reinterpret_cast<HFONT>(hOwn), sizeof lf, &lf));
     EXPECT_EQ(rcClient.Height() - 6, lf.lfHeight);
     EXPECT_STREQ("Arial", lf.lfFaceName);
     for (HWND hChild : {ButtonOf(ctrl), UnitOf(ctrl)})
-        EXPECT_EQ(hOwn, reinterpret_cast<HFONT>(::SendMessageA(hChild, WM_GETFONT, 0, 0)));
+        EXPECT_EQ(hOwn, ::SendMessageA(hChild, WM_GETFONT, 0, 0));
 }
 
-TEST_F(PosEditCtrlTest, ProfileEntryWrittenAtDestruction)
-{
-    TestApp().WriteProfileInt("Position Control", "Format", 99);
-    {
-        CTestPosEdit ctrl;
-        Attach(ctrl);
-        ctrl.ChangeFormat(POS_FORMAT_DMX, false);
-        EXPECT_EQ(99,
-                  int(::GetPrivateProfileIntA("Position Control", "Format", -1, TestApp().ProfilePath())));
-    }
-    EXPECT_EQ(1, int(::GetPrivateProfileIntA("Position Control", "Format", -1, TestApp().ProfilePath())));
-}
-
-// Posted: nothing arrives until the queue is pumped; then b follows, tells a,
-// and a, already in DXX, stops the exchange.
-TEST_F(PosEditCtrlTest, TwoEditsLinkedBothWaysExchangeOnce)
-{
-    CTestPosEdit a, b;
-    Attach(a, IDC_POS_EDIT1);
-    Attach(b, IDC_POS_EDIT2);
-    a.SynchroWith(&b);
-    b.SynchroWith(&a);
-    MsgRecorder rec;
-    WatchSynchro(rec, m_ids.nSynchro, {&a, &b});
-
-    a.SendMessage(WM_COMMAND, m_ids.nCmdDXX, 0);
-    EXPECT_EQ(POS_FORMAT_DXX, a.Format());
-    EXPECT_EQ(POS_FORMAT_DMS, b.Format());
-    EXPECT_TRUE(rec.Records().empty());
-    CTestApp::PumpPending();
-    EXPECT_EQ(POS_FORMAT_DXX, b.Format());
-    const std::vector<HWND> receivers = {b.GetSafeHwnd(), a.GetSafeHwnd()};
-    EXPECT_EQ(receivers, Receivers(rec));
-    const MsgEntry seq[] = {
-        {m_ids.nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
-        {m_ids.nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
-        {0, 0, 0, 0, 0},
-    };
-    EXPECT_SEQ(rec, seq, "DXX chosen on a");
-}
-
-TEST_F(PosEditCtrlTest, DestroyedPartnerIsSkipped)
+// Posted: nothing arrives until the queue is pumped; then b follows and tells
+// a, already in DXX, which stops; the destroyed c is skipped (nothing went to
+// a null window as a thread message); a bad notation and forcing post nothing.
+TEST_F(PosEditCtrlTest, LinkedEditsExchangeOnceByPostedMessages)
 {
     CTestPosEdit a, b, c;
     Attach(a, IDC_POS_EDIT1);
@@ -359,46 +264,30 @@ TEST_F(PosEditCtrlTest, DestroyedPartnerIsSkipped)
     Attach(c, IDC_POS_EDIT3);
     a.SynchroWith(&b);
     a.SynchroWith(&c);
-    b.DestroyWindow();
+    b.SynchroWith(&a);
+    c.DestroyWindow();
     MsgRecorder rec;
-    WatchSynchro(rec, m_ids.nSynchro, {&a, &c});
-
-    a.SendMessage(WM_COMMAND, m_ids.nCmdDMX, 0);
-    // Nothing went to a null window, where it would have become a thread message.
+    WatchSynchro(rec, {&a, &b});
+    a.SendMessage(WM_COMMAND, nCmdDXX, 0);
+    EXPECT_EQ(POS_FORMAT_DMS, b.Format());
+    EXPECT_TRUE(rec.Records().empty());
     MSG msg;
-    EXPECT_FALSE(
-        ::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), m_ids.nSynchro, m_ids.nSynchro, PM_NOREMOVE));
+    EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), nSynchro, nSynchro, PM_NOREMOVE));
     CTestApp::PumpPending();
-    EXPECT_EQ(POS_FORMAT_DMX, c.Format());
-    EXPECT_EQ(std::vector<HWND>{c.GetSafeHwnd()}, Receivers(rec));
-    const MsgEntry seq[] = {{m_ids.nSynchro, posted | wparam, POS_FORMAT_DMX, 0, 0}, {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, seq, "DMX chosen on a");
-}
+    EXPECT_EQ(POS_FORMAT_DXX, b.Format());
+    EXPECT_EQ((std::vector<HWND>{b.GetSafeHwnd(), a.GetSafeHwnd()}), Receivers(rec));
+    const MsgEntry seq[] = {{nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
+                            {nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
+                            {0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, seq, "DXX chosen on a");
 
-TEST_F(PosEditCtrlTest, BadNotationInTheMessageAndForcingPostNothing)
-{
-    CTestPosEdit a, b;
-    Attach(a, IDC_POS_EDIT1);
-    Attach(b, IDC_POS_EDIT2);
-    a.SynchroWith(&b);
-    a.SetCurValue(12.5, POS_FORMAT_DXX);
-    CTestApp::PumpPending(); // b follows into DXX
-    MsgRecorder rec;
-    WatchSynchro(rec, m_ids.nSynchro, {&a, &b});
-
-    a.SendMessage(m_ids.nSynchro, 7, 0);
-    CTestApp::PumpPending();
-    EXPECT_EQ(POS_FORMAT_DXX, a.Format());
-    EXPECT_EQ("12.5000000", Text(EditOf(a)));
-    const MsgEntry bad[] = {{m_ids.nSynchro, sent | wparam, 7, 0, 0}, {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, bad, "notation 7 sent to a");
-
+    a.SendMessage(nSynchro, 7, 0);
     a.ForcePosType(POS_TYPE_METRIC);
     CTestApp::PumpPending();
     EXPECT_EQ(POS_FORMAT_METRIC, a.Format());
     EXPECT_EQ(POS_FORMAT_DXX, b.Format());
-    const MsgEntry none[] = {{0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, none, "type forced on a");
+    const MsgEntry bad[] = {{nSynchro, sent | wparam, 7, 0, 0}, {0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, bad, "notation 7 sent to a, then metric forced");
 }
 
 // The field's focus changes and the Tab key reach the dialog from the
@@ -416,36 +305,29 @@ TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
     rec.SetFilter([](const MsgRecord& r) {
         return (r.message == WM_COMMAND && LOWORD(r.wParam) == IDC_POS_EDIT1) || r.message == WM_NEXTDLGCTL;
     });
-
     ::SetFocus(EditOf(ctrl));
     ::SetFocus(hAfter);
-    const MsgEntry focus[] = {
-        {WM_COMMAND, sent | parent | wparam | lparam, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), lCtrl, 0},
-        {WM_COMMAND, sent | parent | wparam | lparam, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), lCtrl, 0},
-        {0, 0, 0, 0, 0},
-    };
-    EXPECT_SEQ(rec, focus, "focus into the field and out");
-
     ::PostMessageA(EditOf(ctrl), WM_KEYUP, VK_TAB, 0xC0000001);
     CTestApp::PumpPending();
-    const MsgEntry tab[] = {
-        {WM_COMMAND, sent | parent | wparam | lparam, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), lCtrl, 0},
-        {WM_NEXTDLGCTL, sent | parent | wparam | lparam, 0, 0, 0},
+    const int f = sent | parent | wparam | lparam;
+    const MsgEntry seq[] = {
+        {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), lCtrl, 0},
+        {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), lCtrl, 0},
+        {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), lCtrl, 0},
+        {WM_NEXTDLGCTL, f, 0, 0, 0},
         {0, 0, 0, 0, 0},
     };
-    EXPECT_SEQ(rec, tab, "Tab released in the field");
+    EXPECT_SEQ(rec, seq, "focus in and out, then Tab released in the field");
 }
 
 // A type or notation out of range (read back from a hand-edited profile,
-// say) is refused: nothing changes, the process goes on, and the value pair
-// is never indexed with it. Before subclassing the child calls do nothing.
+// say) is refused, and before subclassing the child calls do nothing.
 TEST(PosControlsTest, BadTypeOrNotationIsRefused)
 {
     CPosEditCtrl edit;
     CPosStatic label;
     label.EnableSaving(false);
     edit.ForcePosType(static_cast<PosType>(5));
-    edit.ForcePosType(POS_TYPE_NONE);
     edit.ChangeFormat(static_cast<PosFormat>(4), true);
     edit.SetReadOnly(true);
     edit.AdjustFont(true);

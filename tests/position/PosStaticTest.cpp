@@ -1,34 +1,27 @@
 // Tests of the position display, subclassed over a static of a dialog
-// template: texts and alignment, the menu, the profile entry.
+// template: texts and alignment, the menu, the links, the profile entries.
 #include "position_tests.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 class PosStaticTest : public PosDialogTest
 {
 protected:
-    void Attach(CPosStatic& label, UINT nID = IDC_POS_STATIC1)
+    void Attach(CPosStatic& label, UINT nID = IDC_POS_STATIC1, bool bSave = false)
     {
+        label.EnableSaving(bSave);
         ASSERT_TRUE(label.SubclassDlgItem(nID, &m_dlg));
     }
     // Sends the synchronisation message, as a linked control would.
-    void Notation(CPosStatic& label, WPARAM nFormat) { label.SendMessage(label.GetSynchroMsg(), nFormat, 0); }
-    static std::string Text(CWnd& wnd)
-    {
-        CString str;
-        wnd.GetWindowText(str);
-        return static_cast<LPCSTR>(str);
-    }
-    static DWORD Alignment(CWnd& wnd) { return wnd.GetStyle() & (SS_CENTER | SS_RIGHT); }
+    void Notation(CPosStatic& label, WPARAM nFormat) { label.SendMessage(nSynchro, nFormat, 0); }
 };
 
+// The notation is reached through the link message (DXX first, so that DMS
+// is a change too); the alignment and the symbols follow.
 TEST_F(PosStaticTest, TextsAndAlignmentPerNotation)
 {
-    struct Row
+    const struct
     {
-        const char* label;
         bool bLatitude;
         WPARAM nFormat;
         PosType nType;
@@ -36,124 +29,105 @@ TEST_F(PosStaticTest, TextsAndAlignmentPerNotation)
         const char* pszText;
         DWORD dwAlign;
     } rows[] = {
-        {"DXX longitude west", false, POS_FORMAT_DXX, POS_TYPE_GEOGRAPHIC, -3.5, "3.500000 \xB0 W ",
-         SS_RIGHT},
-        {"DXX zero is north", true, POS_FORMAT_DXX, POS_TYPE_GEOGRAPHIC, 0.0, "0.000000 \xB0 N ", SS_RIGHT},
-        {"DMX truncates minutes", true, POS_FORMAT_DMX, POS_TYPE_GEOGRAPHIC, 45.5, "45 \xB0 30.0000 ' N ",
-         SS_RIGHT},
-        {"DMS rounds seconds", true, POS_FORMAT_DMS, POS_TYPE_GEOGRAPHIC, -12.5125,
-         "12 \xB0 30 ' 45.00 \" S ", SS_RIGHT},
-        {"Metric longitude label", false, POS_FORMAT_METRIC, POS_TYPE_METRIC, 1234.5, " E : 0001234.500 m",
-         0},
-        {"Metric negative keeps the positive label", true, POS_FORMAT_METRIC, POS_TYPE_METRIC, -12.5,
-         " N : -000012.500 m", 0},
+        {false, POS_FORMAT_DXX, POS_TYPE_GEOGRAPHIC, -3.5, "3.500000 \xB0 W ", SS_RIGHT},
+        {true, POS_FORMAT_DMS, POS_TYPE_GEOGRAPHIC, -12.5125, "12 \xB0 30 ' 45.00 \" S ", SS_RIGHT},
+        {false, POS_FORMAT_METRIC, POS_TYPE_METRIC, 1234.5, " E : 0001234.500 m", 0},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszText);
         Reopen();
         CPosStatic label;
-        label.EnableSaving(false);
         Attach(label);
         label.SetLatitude(row.bLatitude);
-        // DMS is the starting notation: go through DXX so that DMS is a change too.
-        Notation(label, row.nFormat == POS_FORMAT_DMS ? POS_FORMAT_DXX : POS_FORMAT_DMS);
+        Notation(label, POS_FORMAT_DXX);
         Notation(label, row.nFormat);
         label.SetCurValue(row.dValue, row.nType);
-        EXPECT_EQ(row.pszText, Text(label));
-        EXPECT_EQ(row.dwAlign, Alignment(label));
+        EXPECT_EQ(row.pszText, Text(label.GetSafeHwnd()));
+        EXPECT_EQ(row.dwAlign, label.GetStyle() & (SS_CENTER | SS_RIGHT));
         EXPECT_DOUBLE_EQ(row.dValue, label.GetCurValue());
     }
 }
 
-TEST_F(PosStaticTest, ValuePairFollowsTheType)
+// The geographic and metric values are kept apart; a command for the current
+// notation redraws it only when all notations are offered.
+TEST_F(PosStaticTest, ValuePairAndForcedRedraw)
 {
     CPosStatic label;
-    label.EnableSaving(false);
     Attach(label);
     label.SetCurValue(12.25, POS_TYPE_GEOGRAPHIC);
-    label.SetCurValue(-8.0, POS_TYPE_METRIC); // switches to Metric
-    EXPECT_EQ(POS_FORMAT_METRIC, label.GetPosFormat());
-    EXPECT_EQ(" N : -000008.000 m", Text(label));
-    Notation(label, POS_FORMAT_DXX); // back to the geographic value
-    EXPECT_EQ("12.250000 \xB0 N ", Text(label));
-    EXPECT_DOUBLE_EQ(12.25, label.GetCurValue());
-    // A notation that is none of the four is ignored.
-    Notation(label, 7);
-    EXPECT_EQ(POS_FORMAT_DXX, label.GetPosFormat());
-    EXPECT_EQ("12.250000 \xB0 N ", Text(label));
+    label.SetCurValue(-8.0, POS_TYPE_METRIC);
+    EXPECT_EQ(" N : -000008.000 m", Text(label.GetSafeHwnd()));
+    Notation(label, POS_FORMAT_DXX);
+    Notation(label, 7); // none of the four: ignored
+    EXPECT_EQ("12.250000 \xB0 N ", Text(label.GetSafeHwnd()));
+    for (bool bAll : {false, true}) {
+        label.UseAllPosFormat(bAll);
+        label.SetWindowText("stale");
+        label.SendMessage(WM_COMMAND, nCmdDXX, 0);
+        EXPECT_EQ(bAll ? "12.250000 \xB0 N " : "stale", Text(label.GetSafeHwnd())) << bAll;
+    }
 }
 
+// The menu offers the notations of the current type, all of them when asked.
 TEST_F(PosStaticTest, MenuKeepsToTheTypeOfTheNotation)
 {
-    struct Row
+    const struct
     {
-        const char* label;
-        int nSetUp; // 0 none, 1 metric value, 2 metric value with all notations, 3 DXX chosen from the menu
-        int nItems; // -1: no menu
-        int nChecked;
+        int nSetUp; // 0 none, 1 metric value, 2 and all notations, 3 DXX chosen from the menu
+        std::string menu;
     } rows[] = {
-        {"new label: all four, DMS checked", 0, 4, 0},
-        {"metric value: no menu", 1, -1, -1},
-        {"metric value, all notations offered", 2, 4, 3},
-        {"DXX chosen: metric item gone", 3, 3, 2},
+        {0, Menu({2, 1, 0, 3}, 2)},
+        {1, ""},
+        {2, Menu({2, 1, 0, 3}, 3)},
+        {3, Menu({2, 1, 0}, 0)},
     };
-    const UINT ids[] = {m_ids.nCmdDMS, m_ids.nCmdDMX, m_ids.nCmdDXX, m_ids.nCmdMetric};
-    const char* labels[] = {"DMS", "DMX", "DXX", "Metric"};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.nSetUp);
         Reopen();
         CPosStatic label;
-        label.EnableSaving(false);
         Attach(label);
         CMenuSpy spy;
         if (row.nSetUp == 1 || row.nSetUp == 2)
             label.SetCurValue(12.5, POS_TYPE_METRIC);
-        if (row.nSetUp == 2) {
-            EXPECT_TRUE(label.UseAllPosFormat(true));
-        }
+        label.UseAllPosFormat(row.nSetUp == 2);
         if (row.nSetUp == 3) {
-            spy.nChoose = m_ids.nCmdDXX;
+            spy.nChoose = nCmdDXX;
             label.ShowFormatMenu(CPoint(10, 10));
             CTestApp::PumpPending();
             ASSERT_EQ(POS_FORMAT_DXX, label.GetPosFormat());
             spy.nChoose = 0;
         }
-
-        const int nBefore = spy.nCalls;
+        spy.items.clear();
         label.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label.GetSafeHwnd()), MAKELPARAM(30, 20));
         CTestApp::PumpPending();
-        if (row.nItems < 0) {
-            EXPECT_EQ(nBefore, spy.nCalls);
-            continue;
-        }
-        ASSERT_EQ(nBefore + 1, spy.nCalls);
-        EXPECT_EQ(CPoint(30, 20), CPoint(spy.pt));
-        EXPECT_EQ(label.GetSafeHwnd(), spy.hOwner);
-        ASSERT_EQ(size_t(row.nItems), spy.items.size());
-        for (int i = 0; i < row.nItems; i++) {
-            EXPECT_EQ(labels[i], spy.items[i].label) << i;
-            EXPECT_EQ(ids[i], spy.items[i].nID) << i;
-            EXPECT_EQ(i == row.nChecked, spy.items[i].bChecked) << i;
-        }
+        EXPECT_EQ(row.menu, spy.items);
+        EXPECT_EQ(row.menu.empty() ? CPoint() : CPoint(30, 20), CPoint(spy.pt));
     }
 }
 
-TEST_F(PosStaticTest, ProfileEntryWrittenUnlessSavingIsOff)
+// Both controls write the notation when destroyed, the display unless saving is off.
+TEST_F(PosStaticTest, ProfileEntryWrittenAtDestruction)
 {
+    auto Entry = [] {
+        return int(::GetPrivateProfileIntA("Position Control", "Format", -1, TestApp().ProfilePath()));
+    };
     TestApp().WriteProfileInt("Position Control", "Format", 99);
     {
-        CPosStatic label;
-        label.EnableSaving(false);
-        Attach(label);
-        Notation(label, POS_FORMAT_DXX);
+        CPosStatic off;
+        CTestPosEdit edit;
+        Attach(off);
+        Notation(off, POS_FORMAT_DXX);
+        ASSERT_TRUE(edit.SubclassDlgItem(IDC_POS_EDIT1, &m_dlg));
+        edit.ChangeFormat(POS_FORMAT_DMX, false);
+        EXPECT_EQ(99, Entry());
     }
-    EXPECT_EQ(99, int(::GetPrivateProfileIntA("Position Control", "Format", -1, TestApp().ProfilePath())));
+    EXPECT_EQ(1, Entry());
     {
-        CPosStatic label;
-        Attach(label, IDC_POS_STATIC2);
-        Notation(label, POS_FORMAT_METRIC);
+        CPosStatic on;
+        Attach(on, IDC_POS_STATIC2, true);
+        Notation(on, POS_FORMAT_METRIC);
     }
-    EXPECT_EQ(3, int(::GetPrivateProfileIntA("Position Control", "Format", -1, TestApp().ProfilePath())));
+    EXPECT_EQ(3, Entry());
 }
 
 // Sent: the linked windows have followed before the change returns; s2 tells
@@ -163,8 +137,6 @@ TEST_F(PosStaticTest, DisplaysDriveTheirPartnersSynchronously)
 {
     CPosStatic s1, s2, s3;
     CTestPosEdit e;
-    for (CPosStatic* p : {&s1, &s2, &s3})
-        p->EnableSaving(false);
     Attach(s1, IDC_POS_STATIC1);
     Attach(s2, IDC_POS_STATIC2);
     Attach(s3, IDC_POS_STATIC3);
@@ -175,30 +147,20 @@ TEST_F(PosStaticTest, DisplaysDriveTheirPartnersSynchronously)
     s1.SynchroWith(&e);
     s3.DestroyWindow();
     MsgRecorder rec;
-    WatchSynchro(rec, m_ids.nSynchro, {&s1, &s2, &e});
-
-    s1.SendMessage(WM_COMMAND, m_ids.nCmdDMX, 0);
+    WatchSynchro(rec, {&s1, &s2, &e});
+    s1.SendMessage(WM_COMMAND, nCmdDMX, 0);
     EXPECT_EQ(POS_FORMAT_DMX, s2.GetPosFormat());
     EXPECT_EQ(POS_FORMAT_DMX, e.Format());
-    const std::vector<HWND> receivers = {s2.GetSafeHwnd(), s1.GetSafeHwnd(), e.GetSafeHwnd()};
-    EXPECT_EQ(receivers, Receivers(rec));
-    const MsgEntry seq[] = {
-        {m_ids.nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
-        {m_ids.nSynchro, sent | defwinproc | wparam, POS_FORMAT_DMX, 0, 0},
-        {m_ids.nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
-        {0, 0, 0, 0, 0},
-    };
-    EXPECT_SEQ(rec, seq, "DMX chosen on s1, before pumping");
+    EXPECT_EQ((std::vector<HWND>{s2.GetSafeHwnd(), s1.GetSafeHwnd(), e.GetSafeHwnd()}), Receivers(rec));
+    CTestApp::PumpPending(); // the edit has no links of its own: nothing posted
+    s1.SendMessage(nSynchro, 7, 0);
     CTestApp::PumpPending();
-    const MsgEntry none[] = {{0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, none, "the edit has no links of its own");
-
-    // A notation that is none of the four goes no further.
-    s1.SendMessage(s1.GetSynchroMsg(), 7, 0);
-    CTestApp::PumpPending();
-    EXPECT_EQ(POS_FORMAT_DMX, s1.GetPosFormat());
-    const MsgEntry bad[] = {{m_ids.nSynchro, sent | wparam, 7, 0, 0}, {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, bad, "notation 7 sent to s1");
+    const MsgEntry seq[] = {{nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
+                            {nSynchro, sent | defwinproc | wparam, POS_FORMAT_DMX, 0, 0},
+                            {nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
+                            {nSynchro, sent | wparam, 7, 0, 0},
+                            {0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, seq, "DMX chosen on s1, then notation 7 sent to s1");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Resource ids of the position control tests' dialog template and, for the
-// C++ side, the dialog and the menu spy that both test files use.
+// C++ side, the dialog fixture and the menu spy that both test files use.
 #pragma once
 
 #define IDD_POS_TEST 3000
@@ -27,20 +27,6 @@
 
 #include <gtest/gtest.h>
 
-// The host dialog, modeless and shown, so clicks and focus behave as on screen.
-class CPosTestDialog : public CDialog
-{
-public:
-    BOOL Open()
-    {
-        if (!Create(IDD_POS_TEST))
-            return FALSE;
-        ShowWindow(SW_SHOW);
-        CTestApp::PumpPending();
-        return TRUE;
-    }
-};
-
 // Reads the notation, which the edit control keeps to itself.
 class CTestPosEdit : public CPosEditCtrl
 {
@@ -48,103 +34,98 @@ public:
     PosFormat Format() const { return m_nFormat; }
 };
 
-// Watches the windows and keeps only the synchronisation message nSynchro.
-inline void WatchSynchro(MsgRecorder& rec, UINT nSynchro, std::initializer_list<CWnd*> windows)
-{
-    for (CWnd* pWnd : windows)
-        rec.Watch(pWnd->GetSafeHwnd());
-    rec.SetFilter([nSynchro](const MsgRecord& r) { return r.message == nSynchro; });
-}
-
-// The windows that received the recorded messages, in order.
-inline std::vector<HWND> Receivers(const MsgRecorder& rec)
-{
-    std::vector<HWND> result;
-    for (const MsgRecord& r : rec.Records())
-        result.push_back(r.hwnd);
-    return result;
-}
-
-// Registered numbers, computed from the names a host would use.
-struct PosNumbers
-{
-    UINT nEditID = ::RegisterWindowMessageA("Pos Control Object - {695EA3EC-70FB-44b0-A5CC-5FD3E3D11637}");
-    UINT nButtonID = ::RegisterWindowMessageA("Pos Control Object - {95DE2BF5-FDDA-4420-AB49-C0812C38D721}");
-    UINT nUnitID = ::RegisterWindowMessageA("Pos Control Object - {27832262-FE81-4c5f-AC79-9FA0BC7D0A9A}");
-    UINT nSynchro = ::RegisterWindowMessageA("Pos Control Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
-    UINT nCmdDMS = ::RegisterWindowMessageA("Pos Control Message - {FE2BEC13-B21E-4f69-B6E6-C53326F80F79}");
-    UINT nCmdDMX = ::RegisterWindowMessageA("Pos Control Message - {77AFE65D-2553-4ce6-AE5D-697418E7A9D4}");
-    UINT nCmdDXX = ::RegisterWindowMessageA("Pos Control Message - {CB4D843B-4AB2-4de5-ABD9-1A2FC3856963}");
-    UINT nCmdMetric =
-        ::RegisterWindowMessageA("Pos Control Message - {D53BBD0D-DE22-4664-802A-D35254319DF9}");
-};
-
-// Stands in for the popup menu loop while it lives: records the menu the
-// control built and answers with nChoose (0 dismisses the menu).
+// Stands in for the popup menu loop while it lives: records the items of the
+// menu the control built and answers with nChoose (0 dismisses the menu).
 class CMenuSpy
 {
 public:
-    struct Item
-    {
-        std::string label;
-        UINT nID;
-        bool bChecked;
-    };
-
     CMenuSpy() { m_pfnPrev = AfxLiteSetTrackPopupMenuHook(&CMenuSpy::Hook, this); }
     ~CMenuSpy() { AfxLiteSetTrackPopupMenuHook(m_pfnPrev, nullptr); }
-    CMenuSpy(const CMenuSpy&) = delete;
-    CMenuSpy& operator=(const CMenuSpy&) = delete;
 
-    int nCalls = 0;          // menus opened
-    std::vector<Item> items; // of the last menu, by position
-    POINT pt = {};           // where the last one opened, screen coordinates
+    int nCalls = 0;
+    std::string items; // "label=id*" per item of the last menu, '*' when checked
+    POINT pt = {};     // screen coordinates
     HWND hOwner = nullptr;
-    UINT nFlags = 0;
-    UINT nChoose = 0; // command the "user" picks
+    UINT nChoose = 0;
 
 private:
-    static UINT Hook(HMENU hMenu, UINT nFlags, POINT pt, HWND hOwner, void* pContext)
+    static UINT Hook(HMENU hMenu, UINT, POINT pt, HWND hOwner, void* pContext)
     {
         CMenuSpy* pSpy = static_cast<CMenuSpy*>(pContext);
         pSpy->nCalls++;
         pSpy->pt = pt;
         pSpy->hOwner = hOwner;
-        pSpy->nFlags = nFlags;
         pSpy->items.clear();
-        const int nCount = ::GetMenuItemCount(hMenu);
-        for (int i = 0; i < nCount; i++) {
-            char szLabel[64] = {};
-            ::GetMenuStringA(hMenu, i, szLabel, sizeof szLabel, MF_BYPOSITION);
-            const UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
-            pSpy->items.push_back(Item{szLabel, ::GetMenuItemID(hMenu, i), (nState & MF_CHECKED) != 0});
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); i++) {
+            char sz[64] = {};
+            ::GetMenuStringA(hMenu, i, sz, sizeof sz, MF_BYPOSITION);
+            pSpy->items += std::string(sz) + "=" + std::to_string(::GetMenuItemID(hMenu, i)) +
+                           ((::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) ? "* " : " ");
         }
         return pSpy->nChoose;
     }
-
     AFXLITE_TRACKPOPUPMENUHOOK m_pfnPrev;
 };
 
-// The fixture both suites share: one test dialog per test, reopened between
-// the rows of a table (rows destroy their controls).
+// One modeless, shown test dialog per test, reopened between the rows of a
+// table; the registered numbers computed from the names a host would use.
 class PosDialogTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dlg.Open()); }
-    void TearDown() override
+    void SetUp() override { Reopen(); }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+    void Reopen()
     {
         if (m_dlg.GetSafeHwnd() != nullptr)
             m_dlg.DestroyWindow();
+        ASSERT_TRUE(m_dlg.Create(IDD_POS_TEST));
+        m_dlg.ShowWindow(SW_SHOW);
+        CTestApp::PumpPending();
     }
-    // A fresh dialog, for the next row of a table: rows destroy their controls.
-    void Reopen()
+    // The menu a host sees, in the spy's notation, for the notations listed in order.
+    std::string Menu(std::initializer_list<int> formats, int nChecked)
     {
-        m_dlg.DestroyWindow();
-        ASSERT_TRUE(m_dlg.Open());
+        const char* labels[] = {"DXX", "DMX", "DMS", "Metric"};
+        const UINT ids[] = {nCmdDXX, nCmdDMX, nCmdDMS, nCmdMetric};
+        std::string s;
+        for (int f : formats)
+            s += std::string(labels[f]) + "=" + std::to_string(ids[f]) + (f == nChecked ? "* " : " ");
+        return s;
+    }
+    // Watches the windows, keeping only the synchronisation message, and
+    // returns the receivers of what was recorded so far.
+    static std::vector<HWND> Receivers(const MsgRecorder& rec)
+    {
+        std::vector<HWND> result;
+        for (const MsgRecord& r : rec.Records())
+            result.push_back(r.hwnd);
+        return result;
+    }
+    void WatchSynchro(MsgRecorder& rec, std::initializer_list<CWnd*> windows)
+    {
+        for (CWnd* pWnd : windows)
+            rec.Watch(pWnd->GetSafeHwnd());
+        const UINT n = nSynchro;
+        rec.SetFilter([n](const MsgRecord& r) { return r.message == n; });
+    }
+    static std::string Text(HWND hWnd)
+    {
+        char sz[128] = {};
+        ::GetWindowTextA(hWnd, sz, sizeof sz);
+        return sz;
     }
 
-    CPosTestDialog m_dlg;
-    PosNumbers m_ids;
+    CDialog m_dlg;
+    const UINT nSynchro =
+        ::RegisterWindowMessageA("Pos Control Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
+    const UINT nCmdDMS =
+        ::RegisterWindowMessageA("Pos Control Message - {FE2BEC13-B21E-4f69-B6E6-C53326F80F79}");
+    const UINT nCmdDMX =
+        ::RegisterWindowMessageA("Pos Control Message - {77AFE65D-2553-4ce6-AE5D-697418E7A9D4}");
+    const UINT nCmdDXX =
+        ::RegisterWindowMessageA("Pos Control Message - {CB4D843B-4AB2-4de5-ABD9-1A2FC3856963}");
+    const UINT nCmdMetric =
+        ::RegisterWindowMessageA("Pos Control Message - {D53BBD0D-DE22-4664-802A-D35254319DF9}");
 };
 
 #endif // RC_INVOKED
