@@ -187,26 +187,18 @@ TEST(PosFormat, PointWhateverTheLocale)
 // Entry text and back, over many values; the hemisphere flag carries the sign.
 TEST(PosFormat, RoundTrip)
 {
-    const struct
-    {
-        PosFormat format;
-        bool feet;
-        double tolerance; // in metres or degrees: the last digit written
-    } notations[] = {{DXX, false, 1e-7},
-                     {DMX, false, 1e-5 / 60},
-                     {DMS, false, 1e-3 / 3600},
-                     {MET, false, 1e-3},
-                     {MET, true, 1e-3 / POS_FEET_PER_METRE}};
+    const PosFormat formats[] = {DXX, DMX, DMS, MET, MET}; // the last one in feet
+    const double tolerances[] = {1e-7, 1e-5 / 60, 1e-3 / 3600, 1e-3, 1e-3 / POS_FEET_PER_METRE}; // last digit
     std::mt19937_64 rng(20261205);
     std::uniform_real_distribution<double> dist(-180.0, 180.0);
     int failures = 0;
     for (int i = 0; i < 20000 && failures < 10; ++i) {
         const double v = i == 0 ? 180.0 : i == 1 ? -180.0 : dist(rng);
-        for (const auto& n : notations) {
-            const CString text = FormatPosEntry(v, n.format, n.feet);
-            const double back = ParsePosEntry(n.format, text, n.feet, v >= 0.0);
-            if (!(std::fabs(back - v) <= n.tolerance + 1e-12 && std::signbit(back) == (v < 0.0)))
-                ADD_FAILURE() << ++failures << ": " << n.format << n.feet << " " << v << " -> " << back;
+        for (int n = 0; n < 5; n++) {
+            const double back =
+                ParsePosEntry(formats[n], FormatPosEntry(v, formats[n], n == 4), n == 4, v >= 0);
+            if (!(std::fabs(back - v) <= tolerances[n] + 1e-12 && std::signbit(back) == (v < 0.0)))
+                ADD_FAILURE() << ++failures << ": notation " << n << ", " << v << " -> " << back;
         }
     }
 }
