@@ -11,15 +11,10 @@ protected:
     {
         ASSERT_TRUE(ctrl.SubclassDlgItem(nID, &m_dlg));
     }
-    HWND Child(CPosEditCtrl& ctrl, const char* pszGuid)
-    {
-        const std::string name = std::string("Pos Control Object - {") + pszGuid + "}";
-        return ::GetDlgItem(ctrl.GetSafeHwnd(), ::RegisterWindowMessageA(name.c_str()));
-    }
-    HWND EditOf(CPosEditCtrl& ctrl) { return Child(ctrl, "695EA3EC-70FB-44b0-A5CC-5FD3E3D11637"); }
-    HWND ButtonOf(CPosEditCtrl& ctrl) { return Child(ctrl, "95DE2BF5-FDDA-4420-AB49-C0812C38D721"); }
-    HWND UnitOf(CPosEditCtrl& ctrl) { return Child(ctrl, "27832262-FE81-4c5f-AC79-9FA0BC7D0A9A"); }
-
+    HWND Child(CPosEditCtrl& c, const char* guid) { return ::GetDlgItem(c.m_hWnd, Msg(guid)); }
+    HWND EditOf(CPosEditCtrl& c) { return Child(c, "Object - {695EA3EC-70FB-44b0-A5CC-5FD3E3D11637}"); }
+    HWND ButtonOf(CPosEditCtrl& c) { return Child(c, "Object - {95DE2BF5-FDDA-4420-AB49-C0812C38D721}"); }
+    HWND UnitOf(CPosEditCtrl& c) { return Child(c, "Object - {27832262-FE81-4c5f-AC79-9FA0BC7D0A9A}"); }
     // Replaces the field's content by typing, as the message loop delivers keys.
     void Type(CPosEditCtrl& ctrl, const char* pszKeys)
     {
@@ -35,80 +30,56 @@ protected:
     }
 };
 
-TEST_F(PosEditCtrlTest, ChildrenSplitTheClientAreaAndFollowItsSize)
-{
-    CTestPosEdit ctrl;
-    Attach(ctrl);
-    EXPECT_EQ(ES_RIGHT | ES_MULTILINE, ::GetWindowLongA(EditOf(ctrl), GWL_STYLE) & (ES_RIGHT | ES_MULTILINE));
-    for (int cx : {0, 200}) {
-        if (cx != 0)
-            ctrl.SetWindowPos(nullptr, 0, 0, cx, 30, SWP_NOMOVE | SWP_NOZORDER);
-        CRect rcClient, rcEdit, rcButton, rcUnit;
-        ctrl.GetClientRect(&rcClient);
-        ::GetWindowRect(EditOf(ctrl), &rcEdit);
-        ::GetWindowRect(ButtonOf(ctrl), &rcButton);
-        ::GetWindowRect(UnitOf(ctrl), &rcUnit);
-        ctrl.ScreenToClient(&rcEdit);
-        ctrl.ScreenToClient(&rcButton);
-        ctrl.ScreenToClient(&rcUnit);
-        EXPECT_EQ(CRect(0, 0, rcClient.right - 20, rcClient.bottom), rcEdit) << cx;
-        EXPECT_EQ(CRect(rcClient.right - 20, 0, rcClient.right, rcClient.bottom), rcButton) << cx;
-        EXPECT_EQ(rcButton, rcUnit) << cx;
-    }
-}
-
 // A value set (before or after subclassing), then keys typed and the
 // hemisphere button clicked: the field, the button and the value read back.
 TEST_F(PosEditCtrlTest, ShownTypedAndReadBackPerNotation)
 {
-    const double kFeet = 3.280839895013123;
-    struct Row
+    // Set before subclassing (symbols E/W then); in feet; in feet once shown in metres; button clicked.
+    const int EARLY = 1, FEET = 2, LATE_FEET = 4, FLIP = 8;
+    const struct
     {
         const char* label;
         PosFormat nFormat;
-        double dSet; // 0: the command instead
-        bool bEarly; // set before subclassing (symbols E/W then)
-        bool bFeet;
-        const char* pszKeys;
-        bool bFlip;
-        const char* pszField;
-        const char* pszButton;
+        double dSet;
+        int flags;
+        const char *pszKeys, *pszField, *pszButton;
         double dValue;
     } rows[] = {
-        {"DMS shown", POS_FORMAT_DMS, -12.515625, false, false, "", false, "012 \xB0 30 ' 56.250 \" ", "S",
-         -12.515625},
-        {"DMX shown", POS_FORMAT_DMX, 45.5, false, false, "", false, "045 \xB0 30.00000 ' ", "N", 45.5},
-        {"DXX set before subclassing", POS_FORMAT_DXX, -45.5, true, false, "", false, "45.5000000", "W",
-         -45.5},
-        {"DMS typed", POS_FORMAT_DMS, 0, false, false, "0123044444", false, "012 \xB0 30 ' 44.444 \" ", "N",
-         12 + 30 / 60.0 + 44.444 / 3600},
-        {"DMS south after a click", POS_FORMAT_DMS, 0, false, false, "0453000000", true,
-         "045 \xB0 30 ' 00.000 \" ", "S", -45.5},
-        {"DMX typed decimals", POS_FORMAT_DMX, 0, false, false, "0122074073", false, "012 \xB0 20.74073 ' ",
-         "N", 12 + 20.74073 / 60},
-        {"DMX drops the point and letters", POS_FORMAT_DMX, 0, false, false, "01a2.2", false,
-         "012 \xB0 2 .      ' ", "N", 12 + 2 / 60.0},
-        {"DXX ignores a typed minus", POS_FORMAT_DXX, 0, false, false, "-12.5", false, "-12.5", "N", 12.5},
-        {"DXX south after a click", POS_FORMAT_DXX, 5, false, false, "12\b3", true, "123", "S", -123.0},
-        {"Metric signed, no letters", POS_FORMAT_METRIC, 0, false, false, "-1e3", false, "-13", "N", -13.0},
-        {"Metric in feet", POS_FORMAT_METRIC, 1234.5, false, true, "", false, "4050.197", "N",
-         4050.197 / kFeet},
+        {"DMS shown", POS_FORMAT_DMS, -12.515625, 0, "", "012 \xB0 30 ' 56.250 \" ", "S", -12.515625},
+        {"DMX shown", POS_FORMAT_DMX, 45.5, 0, "", "045 \xB0 30.00000 ' ", "N", 45.5},
+        {"DXX set before subclassing", POS_FORMAT_DXX, -45.5, EARLY, "", "45.5000000", "W", -45.5},
+        {"DMS typed", POS_FORMAT_DMS, 0, 0, "0123044444", "012 \xB0 30 ' 44.444 \" ", "N",
+         12.5 + 44.444 / 3600},
+        {"DMS south", POS_FORMAT_DMS, 0, FLIP, "0453000000", "045 \xB0 30 ' 00.000 \" ", "S", -45.5},
+        {"DMX typed", POS_FORMAT_DMX, 0, 0, "0122074073", "012 \xB0 20.74073 ' ", "N", 12 + 20.74073 / 60},
+        {"DMX drops point, letters", POS_FORMAT_DMX, 0, 0, "01a2.2", "012 \xB0 2 .      ' ", "N",
+         12 + 2 / 60.0},
+        {"DXX ignores a typed minus", POS_FORMAT_DXX, 0, 0, "-12.5", "-12.5", "N", 12.5},
+        {"DXX south, Backspace dropped", POS_FORMAT_DXX, 5, FLIP, "12\b3", "123", "S", -123.0},
+        {"Metric signed, no letters", POS_FORMAT_METRIC, 0, 0, "-1e3", "-13", "N", -13.0},
+        {"Metric in feet once shown", POS_FORMAT_METRIC, 1234.5, LATE_FEET, "", "4050.197", "N",
+         4050.197 / POS_FEET_PER_METRE},
+        {"Metric in feet", POS_FORMAT_METRIC, 1234.5, FEET, "", "4050.197", "N",
+         4050.197 / POS_FEET_PER_METRE},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         Reopen();
         CTestPosEdit ctrl;
-        ctrl.DisplayFeet(row.bFeet);
-        if (row.bEarly) {
+        ctrl.DisplayFeet((row.flags & FEET) != 0);
+        if (row.flags & EARLY) {
             ctrl.SetSymbols('E', 'W');
             ctrl.SetCurValue(row.dSet, row.nFormat);
         }
         Attach(ctrl);
-        if (!row.bEarly)
+        if (!(row.flags & EARLY))
             ctrl.SetCurValue(row.dSet, row.nFormat);
-        if (*row.pszKeys != '\0')
-            Type(ctrl, row.pszKeys);
-        if (row.bFlip) {
+        if (row.flags & LATE_FEET) {
+            ctrl.DisplayFeet(true);
+            ctrl.SetCurValue(row.dSet, POS_TYPE_METRIC);
+        }
+        Type(ctrl, row.pszKeys);
+        if (row.flags & FLIP) {
             ::SendMessageA(ButtonOf(ctrl), BM_CLICK, 0, 0);
             EXPECT_EQ(EditOf(ctrl), ::GetFocus());
         }
@@ -116,6 +87,9 @@ TEST_F(PosEditCtrlTest, ShownTypedAndReadBackPerNotation)
         EXPECT_EQ(row.pszField, Text(EditOf(ctrl)));
         EXPECT_EQ(row.pszButton, Text(ButtonOf(ctrl)));
         EXPECT_NEAR(row.dValue, ctrl.GetCurValue(), 1e-9);
+        if (row.nFormat == POS_FORMAT_METRIC) {
+            EXPECT_EQ(row.flags & (FEET | LATE_FEET) ? "ft" : "m", Text(UnitOf(ctrl)));
+        }
     }
 }
 
@@ -124,13 +98,13 @@ TEST_F(PosEditCtrlTest, ShownTypedAndReadBackPerNotation)
 // value outside survives only a change of notation type.
 TEST_F(PosEditCtrlTest, RangeFilterOnSetAndAtNotationChanges)
 {
-    struct Row
+    const struct
     {
         const char* label;
         double dStored;
         const char* pszKeys; // DMS
-        double dSet;         // 0: the command instead
-        int nCmd;            // 0 DXX, 1 Metric
+        double dSet;         // or 0: the command nCmd instead (0 DXX, 1 Metric)
+        int nCmd;
         PosFormat nFormat;
         double dValue;
     } rows[] = {
@@ -141,7 +115,7 @@ TEST_F(PosEditCtrlTest, RangeFilterOnSetAndAtNotationChanges)
         {"typed outside, then DXX: refused", 10, "0950000000", 0, 0, POS_FORMAT_DMS, 95},
         {"typed outside, then Metric", 10, "0950000000", 0, 1, POS_FORMAT_METRIC, 0},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         Reopen();
         CTestPosEdit ctrl;
@@ -158,52 +132,22 @@ TEST_F(PosEditCtrlTest, RangeFilterOnSetAndAtNotationChanges)
     }
 }
 
-// The geographic and metric values are kept apart across notation changes.
-TEST_F(PosEditCtrlTest, NotationChangesKeepTheValuePair)
-{
-    CTestPosEdit ctrl;
-    Attach(ctrl);
-    Type(ctrl, "0453000000");
-    Command(ctrl, nCmdDXX);
-    EXPECT_EQ("45.5000000", Text(EditOf(ctrl)));
-    ctrl.SetCurValue(1234.5, POS_FORMAT_METRIC);
-    EXPECT_EQ("1234.500", Text(EditOf(ctrl)));
-    EXPECT_EQ("m", Text(UnitOf(ctrl)));
-    // In feet from now on: a metric value set while metric is shown in feet.
-    ctrl.DisplayFeet(true);
-    ctrl.SetCurValue(1234.5, POS_TYPE_METRIC);
-    EXPECT_EQ("4050.197", Text(EditOf(ctrl)));
-    EXPECT_EQ("ft", Text(UnitOf(ctrl)));
-    EXPECT_TRUE(::IsWindowVisible(UnitOf(ctrl)));
-    EXPECT_FALSE(::IsWindowVisible(ButtonOf(ctrl)));
-    Command(ctrl, nCmdDXX);
-    EXPECT_EQ("45.5000000", Text(EditOf(ctrl)));
-    EXPECT_TRUE(::IsWindowVisible(ButtonOf(ctrl)));
-    EXPECT_FALSE(::IsWindowVisible(UnitOf(ctrl)));
-    // A notation that is none of the four is ignored; the value is shown in DXX.
-    ctrl.SetCurValue(-7.25, static_cast<PosFormat>(7));
-    EXPECT_EQ(POS_FORMAT_DXX, ctrl.Format());
-    EXPECT_EQ("7.2500000", Text(EditOf(ctrl)));
-}
-
 // A right click in the field opens the control's menu at the click; the
 // notations offered follow the forced type, and the item chosen applies.
 TEST_F(PosEditCtrlTest, ContextMenuOffersAndAppliesTheNotations)
 {
-    const std::string kAll = Menu({2, 1, 0, 3}, -1);
-    struct Row
+    const struct
     {
-        const char* label;
         int nForce; // 0 none, 1 geographic, 2 metric
         std::string menu;
         PosFormat nFormat; // after choosing DMX
     } rows[] = {
-        {"new control", 0, Menu({2, 1, 0, 3}, 2), POS_FORMAT_DMX},
-        {"forced geographic", 1, Menu({2, 1, 0}, 2), POS_FORMAT_DMX},
-        {"forced metric: no menu", 2, "", POS_FORMAT_METRIC},
+        {0, Menu({2, 1, 0, 3}, 2), POS_FORMAT_DMX},
+        {1, Menu({2, 1, 0}, 2), POS_FORMAT_DMX},
+        {2, "", POS_FORMAT_METRIC},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.nForce);
         Reopen();
         CTestPosEdit ctrl;
         Attach(ctrl);
@@ -216,41 +160,41 @@ TEST_F(PosEditCtrlTest, ContextMenuOffersAndAppliesTheNotations)
         CTestApp::PumpPending();
         EXPECT_EQ(row.menu, spy.items);
         EXPECT_EQ(row.nFormat, ctrl.Format());
-        if (row.nForce == 2)
-            continue;
         CPoint ptExpected(5, 6);
         ctrl.ClientToScreen(&ptExpected);
-        EXPECT_EQ(ptExpected, CPoint(spy.pt));
-        EXPECT_EQ(ctrl.GetSafeHwnd(), spy.hOwner);
-        EXPECT_EQ("S", Text(ButtonOf(ctrl)));
-        EXPECT_DOUBLE_EQ(-12.5, ctrl.GetCurValue());
+        EXPECT_EQ(row.nForce == 2 ? CPoint() : ptExpected, CPoint(spy.pt));
+        EXPECT_DOUBLE_EQ(row.nForce == 2 ? 0 : -12.5, ctrl.GetCurValue());
     }
 }
 
-TEST_F(PosEditCtrlTest, ReadOnlyAndFonts)
+// Read-only greys the button; the own font (Arial, cell height = client
+// height - 6) goes to all three children; the button and the unit share the
+// right strip, also after a size change.
+TEST_F(PosEditCtrlTest, ReadOnlyFontAndLayout)
 {
     CTestPosEdit ctrl;
     Attach(ctrl);
     ctrl.SetReadOnly(true);
     EXPECT_NE(0, ::GetWindowLongA(EditOf(ctrl), GWL_STYLE) & ES_READONLY);
     EXPECT_FALSE(::IsWindowEnabled(ButtonOf(ctrl)));
-    ctrl.SetReadOnly(false);
-    EXPECT_TRUE(::IsWindowEnabled(ButtonOf(ctrl)));
-    // At subclassing the children take the dialog's font; their own is Arial,
-    // cell height = client height - 6.
-    const LRESULT hDialogFont = m_dlg.SendMessage(WM_GETFONT);
-    for (HWND hChild : {EditOf(ctrl), ButtonOf(ctrl), UnitOf(ctrl)})
-        EXPECT_EQ(hDialogFont, ::SendMessageA(hChild, WM_GETFONT, 0, 0));
+    ctrl.SetWindowPos(nullptr, 0, 0, 200, 30, SWP_NOMOVE | SWP_NOZORDER);
     ctrl.AdjustFont(true);
-    CRect rcClient;
+    CRect rcClient, rc[3];
     ctrl.GetClientRect(&rcClient);
     const LRESULT hOwn = ::SendMessageA(EditOf(ctrl), WM_GETFONT, 0, 0);
     LOGFONTA lf = {};
-    ASSERT_EQ(int(sizeof lf), ::GetObjectA(reinterpret_cast<HFONT>(hOwn), sizeof lf, &lf));
+    ::GetObjectA(reinterpret_cast<HFONT>(hOwn), sizeof lf, &lf);
     EXPECT_EQ(rcClient.Height() - 6, lf.lfHeight);
     EXPECT_STREQ("Arial", lf.lfFaceName);
-    for (HWND hChild : {ButtonOf(ctrl), UnitOf(ctrl)})
-        EXPECT_EQ(hOwn, ::SendMessageA(hChild, WM_GETFONT, 0, 0));
+    const HWND children[] = {EditOf(ctrl), ButtonOf(ctrl), UnitOf(ctrl)};
+    for (int i = 0; i < 3; i++) {
+        EXPECT_EQ(hOwn, ::SendMessageA(children[i], WM_GETFONT, 0, 0));
+        ::GetWindowRect(children[i], &rc[i]);
+        ctrl.ScreenToClient(&rc[i]);
+    }
+    EXPECT_EQ(CRect(0, 0, rcClient.right - 20, rcClient.bottom), rc[0]);
+    EXPECT_EQ(CRect(rcClient.right - 20, 0, rcClient.right, rcClient.bottom), rc[1]);
+    EXPECT_EQ(rc[1], rc[2]);
 }
 
 // Posted: nothing arrives until the queue is pumped; then b follows and tells
@@ -318,22 +262,6 @@ TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
         {0, 0, 0, 0, 0},
     };
     EXPECT_SEQ(rec, seq, "focus in and out, then Tab released in the field");
-}
-
-// A type or notation out of range (read back from a hand-edited profile,
-// say) is refused, and before subclassing the child calls do nothing.
-TEST(PosControlsTest, BadTypeOrNotationIsRefused)
-{
-    CPosEditCtrl edit;
-    CPosStatic label;
-    label.EnableSaving(false);
-    edit.ForcePosType(static_cast<PosType>(5));
-    edit.ChangeFormat(static_cast<PosFormat>(4), true);
-    edit.SetReadOnly(true);
-    edit.AdjustFont(true);
-    label.ForcePosType(POS_TYPE_NONE);
-    EXPECT_EQ(POS_TYPE_GEOGRAPHIC, edit.GetPosType());
-    EXPECT_EQ(POS_FORMAT_DMS, label.GetPosFormat());
 }
 
 } // namespace

@@ -136,7 +136,9 @@ public:
     ForeignLocale() : m_old(std::setlocale(LC_NUMERIC, nullptr))
     {
 #if defined(_WIN32)
-        std::setlocale(LC_NUMERIC, "German");
+        for (const char* name : {"German_Germany.1252", "German", "French"})
+            if (std::setlocale(LC_NUMERIC, name) != nullptr)
+                break;
 #else
         char dir[] = "/tmp/quillon-locale-XXXXXX";
         if (mkdtemp(dir) == nullptr)

@@ -15,16 +15,12 @@
 
 #include <afxwin.h>
 #include <afxlite_testing.h>
-
-#include <initializer_list>
 #include <string>
 #include <vector>
-
 #include "PosEditCtrl.h"
 #include "PosStatic.h"
 #include "MsgRecorder.h"
 #include "TestApp.h"
-
 #include <gtest/gtest.h>
 
 // Reads the notation, which the edit control keeps to itself.
@@ -34,27 +30,22 @@ public:
     PosFormat Format() const { return m_nFormat; }
 };
 
-// Stands in for the popup menu loop while it lives: records the items of the
-// menu the control built and answers with nChoose (0 dismisses the menu).
+// Stands in for the popup menu loop while it lives: records the last menu
+// ("label=id" per item, '*' when checked) and answers nChoose (0 dismisses).
 class CMenuSpy
 {
 public:
     CMenuSpy() { m_pfnPrev = AfxLiteSetTrackPopupMenuHook(&CMenuSpy::Hook, this); }
     ~CMenuSpy() { AfxLiteSetTrackPopupMenuHook(m_pfnPrev, nullptr); }
-
-    int nCalls = 0;
-    std::string items; // "label=id*" per item of the last menu, '*' when checked
-    POINT pt = {};     // screen coordinates
-    HWND hOwner = nullptr;
+    std::string items;
+    POINT pt = {}; // screen coordinates
     UINT nChoose = 0;
 
 private:
-    static UINT Hook(HMENU hMenu, UINT, POINT pt, HWND hOwner, void* pContext)
+    static UINT Hook(HMENU hMenu, UINT, POINT pt, HWND, void* pContext)
     {
         CMenuSpy* pSpy = static_cast<CMenuSpy*>(pContext);
-        pSpy->nCalls++;
         pSpy->pt = pt;
-        pSpy->hOwner = hOwner;
         pSpy->items.clear();
         for (int i = 0; i < ::GetMenuItemCount(hMenu); i++) {
             char sz[64] = {};
@@ -67,8 +58,8 @@ private:
     AFXLITE_TRACKPOPUPMENUHOOK m_pfnPrev;
 };
 
-// One modeless, shown test dialog per test, reopened between the rows of a
-// table; the registered numbers computed from the names a host would use.
+// One modeless, shown test dialog, reopened between the rows of a table; the
+// registered numbers computed from the names a host would use.
 class PosDialogTest : public ::testing::Test
 {
 protected:
@@ -82,7 +73,7 @@ protected:
         m_dlg.ShowWindow(SW_SHOW);
         CTestApp::PumpPending();
     }
-    // The menu a host sees, in the spy's notation, for the notations listed in order.
+    // The menu of the notations listed (DXX 0, DMX 1, DMS 2, Metric 3), in the spy's notation.
     std::string Menu(std::initializer_list<int> formats, int nChecked)
     {
         const char* labels[] = {"DXX", "DMX", "DMS", "Metric"};
@@ -92,8 +83,13 @@ protected:
             s += std::string(labels[f]) + "=" + std::to_string(ids[f]) + (f == nChecked ? "* " : " ");
         return s;
     }
-    // Watches the windows, keeping only the synchronisation message, and
-    // returns the receivers of what was recorded so far.
+    // Records the synchronisation message sent or posted to the windows.
+    void WatchSynchro(MsgRecorder& rec, std::initializer_list<CWnd*> windows)
+    {
+        for (CWnd* pWnd : windows)
+            rec.Watch(pWnd->GetSafeHwnd());
+        rec.SetFilter([n = nSynchro](const MsgRecord& r) { return r.message == n; });
+    }
     static std::vector<HWND> Receivers(const MsgRecorder& rec)
     {
         std::vector<HWND> result;
@@ -101,31 +97,23 @@ protected:
             result.push_back(r.hwnd);
         return result;
     }
-    void WatchSynchro(MsgRecorder& rec, std::initializer_list<CWnd*> windows)
-    {
-        for (CWnd* pWnd : windows)
-            rec.Watch(pWnd->GetSafeHwnd());
-        const UINT n = nSynchro;
-        rec.SetFilter([n](const MsgRecord& r) { return r.message == n; });
-    }
     static std::string Text(HWND hWnd)
     {
         char sz[128] = {};
         ::GetWindowTextA(hWnd, sz, sizeof sz);
         return sz;
     }
+    static UINT Msg(const char* guid)
+    {
+        return ::RegisterWindowMessageA((std::string("Pos Control ") + guid).c_str());
+    }
 
     CDialog m_dlg;
-    const UINT nSynchro =
-        ::RegisterWindowMessageA("Pos Control Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
-    const UINT nCmdDMS =
-        ::RegisterWindowMessageA("Pos Control Message - {FE2BEC13-B21E-4f69-B6E6-C53326F80F79}");
-    const UINT nCmdDMX =
-        ::RegisterWindowMessageA("Pos Control Message - {77AFE65D-2553-4ce6-AE5D-697418E7A9D4}");
-    const UINT nCmdDXX =
-        ::RegisterWindowMessageA("Pos Control Message - {CB4D843B-4AB2-4de5-ABD9-1A2FC3856963}");
-    const UINT nCmdMetric =
-        ::RegisterWindowMessageA("Pos Control Message - {D53BBD0D-DE22-4664-802A-D35254319DF9}");
+    const UINT nSynchro = Msg("Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
+    const UINT nCmdDMS = Msg("Message - {FE2BEC13-B21E-4f69-B6E6-C53326F80F79}");
+    const UINT nCmdDMX = Msg("Message - {77AFE65D-2553-4ce6-AE5D-697418E7A9D4}");
+    const UINT nCmdDXX = Msg("Message - {CB4D843B-4AB2-4de5-ABD9-1A2FC3856963}");
+    const UINT nCmdMetric = Msg("Message - {D53BBD0D-DE22-4664-802A-D35254319DF9}");
 };
 
 #endif // RC_INVOKED
