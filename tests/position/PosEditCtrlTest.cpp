@@ -7,10 +7,7 @@ namespace {
 class PosEditCtrlTest : public PosDialogTest
 {
 protected:
-    void Attach(CTestPosEdit& ctrl, UINT nID = IDC_POS_EDIT1)
-    {
-        ASSERT_TRUE(ctrl.SubclassDlgItem(nID, &m_dlg));
-    }
+    void Attach(CTestPosEdit& c, UINT nID = IDC_POS_EDIT1) { ASSERT_TRUE(c.SubclassDlgItem(nID, &m_dlg)); }
     HWND Child(CPosEditCtrl& c, const char* guid) { return ::GetDlgItem(c.m_hWnd, Msg(guid)); }
     HWND EditOf(CPosEditCtrl& c) { return Child(c, "Object - {695EA3EC-70FB-44b0-A5CC-5FD3E3D11637}"); }
     HWND ButtonOf(CPosEditCtrl& c) { return Child(c, "Object - {95DE2BF5-FDDA-4420-AB49-C0812C38D721}"); }
@@ -21,11 +18,6 @@ protected:
         ::SendMessageA(EditOf(ctrl), EM_SETSEL, 0, -1);
         for (const char* p = pszKeys; *p != '\0'; ++p)
             ::PostMessageA(EditOf(ctrl), WM_CHAR, static_cast<unsigned char>(*p), 1);
-        CTestApp::PumpPending();
-    }
-    void Command(CPosEditCtrl& ctrl, UINT nCmd)
-    {
-        ctrl.PostMessage(WM_COMMAND, nCmd, 0);
         CTestApp::PumpPending();
     }
 };
@@ -93,78 +85,61 @@ TEST_F(PosEditCtrlTest, ShownTypedAndReadBackPerNotation)
     }
 }
 
-// Range [-90, 90], 10 stored: a value outside falls back to a stored value
-// strictly inside and is refused when the stored one is on a bound; a typed
-// value outside survives only a change of notation type.
+// Range [-90, 90], 10 stored, keys typed in DMS, then a value set or a
+// notation chosen: a value outside falls back to a stored value strictly
+// inside, or is refused when the stored one is on a bound; a typed value
+// outside survives only a change of notation type.
 TEST_F(PosEditCtrlTest, RangeFilterOnSetAndAtNotationChanges)
 {
-    const struct
-    {
-        const char* label;
-        double dStored;
-        const char* pszKeys; // DMS
-        double dSet;         // or 0: the command nCmd instead (0 DXX, 1 Metric)
-        int nCmd;
-        PosFormat nFormat;
-        double dValue;
-    } rows[] = {
-        {"set inside", 10, "0450000000", -30, 0, POS_FORMAT_DMS, -30},
-        {"set outside, stored inside", 10, "0450000000", 95, 0, POS_FORMAT_DMS, 10},
-        {"set outside, stored on a bound", 90, "0450000000", 100, 0, POS_FORMAT_DMS, 45},
-        {"typed on the bound, then DXX", 10, "0900000000", 0, 0, POS_FORMAT_DXX, 90},
-        {"typed outside, then DXX: refused", 10, "0950000000", 0, 0, POS_FORMAT_DMS, 95},
-        {"typed outside, then Metric", 10, "0950000000", 0, 1, POS_FORMAT_METRIC, 0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.label);
+    auto Check = [&](const char* keys, double dStored, double dSet, UINT nCmd, PosFormat nFormat,
+                     double dValue) {
+        SCOPED_TRACE(keys);
         Reopen();
         CTestPosEdit ctrl;
         ctrl.SetRange(-90, 90);
         Attach(ctrl);
-        ctrl.SetCurValue(row.dStored, POS_TYPE_GEOGRAPHIC);
-        Type(ctrl, row.pszKeys);
-        if (row.dSet != 0)
-            ctrl.SetCurValue(row.dSet, POS_TYPE_GEOGRAPHIC);
+        ctrl.SetCurValue(dStored, POS_TYPE_GEOGRAPHIC);
+        Type(ctrl, keys);
+        if (nCmd == 0)
+            ctrl.SetCurValue(dSet, POS_TYPE_GEOGRAPHIC);
         else
-            Command(ctrl, row.nCmd == 0 ? nCmdDXX : nCmdMetric);
-        EXPECT_EQ(row.nFormat, ctrl.Format());
-        EXPECT_DOUBLE_EQ(row.dValue, ctrl.GetCurValue());
-    }
+            ctrl.SendMessage(WM_COMMAND, nCmd, 0);
+        EXPECT_EQ(nFormat, ctrl.Format());
+        EXPECT_DOUBLE_EQ(dValue, ctrl.GetCurValue());
+    };
+    Check("0450000000", 10, -30, 0, POS_FORMAT_DMS, -30);
+    Check("0450000000", 10, 95, 0, POS_FORMAT_DMS, 10);
+    Check("0450000000", 90, 100, 0, POS_FORMAT_DMS, 45);
+    Check("0900000000", 10, 0, nCmdDXX, POS_FORMAT_DXX, 90);      // on the bound
+    Check("0950000000", 10, 0, nCmdDXX, POS_FORMAT_DMS, 95);      // same type: refused
+    Check("0950000000", 10, 0, nCmdMetric, POS_FORMAT_METRIC, 0); // other type: kept
 }
 
 // A right click in the field opens the control's menu at the click; the
 // notations offered follow the forced type, and the item chosen applies.
 TEST_F(PosEditCtrlTest, ContextMenuOffersAndAppliesTheNotations)
 {
-    const struct
-    {
-        int nForce; // 0 none, 1 geographic, 2 metric
-        std::string menu;
-        PosFormat nFormat; // after choosing DMX
-    } rows[] = {
-        {0, Menu({2, 1, 0, 3}, 2), POS_FORMAT_DMX},
-        {1, Menu({2, 1, 0}, 2), POS_FORMAT_DMX},
-        {2, "", POS_FORMAT_METRIC},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.nForce);
+    auto Check = [&](PosType nForce, const std::string& menu) {
+        SCOPED_TRACE(nForce);
         Reopen();
         CTestPosEdit ctrl;
         Attach(ctrl);
         ctrl.SetCurValue(-12.5, POS_FORMAT_DMS);
-        if (row.nForce != 0)
-            ctrl.ForcePosType(row.nForce == 1 ? POS_TYPE_GEOGRAPHIC : POS_TYPE_METRIC);
+        ctrl.ForcePosType(nForce);
         CMenuSpy spy;
         spy.nChoose = nCmdDMX;
         ::PostMessageA(EditOf(ctrl), WM_RBUTTONUP, 0, MAKELPARAM(5, 6));
         CTestApp::PumpPending();
-        EXPECT_EQ(row.menu, spy.items);
-        EXPECT_EQ(row.nFormat, ctrl.Format());
-        CPoint ptExpected(5, 6);
-        ctrl.ClientToScreen(&ptExpected);
-        EXPECT_EQ(row.nForce == 2 ? CPoint() : ptExpected, CPoint(spy.pt));
-        EXPECT_DOUBLE_EQ(row.nForce == 2 ? 0 : -12.5, ctrl.GetCurValue());
-    }
+        EXPECT_EQ(menu, spy.items);
+        CPoint pt(5, 6);
+        ctrl.ClientToScreen(&pt);
+        EXPECT_EQ(menu.empty() ? CPoint() : pt, CPoint(spy.pt));
+        EXPECT_EQ(menu.empty() ? POS_FORMAT_METRIC : POS_FORMAT_DMX, ctrl.Format());
+        EXPECT_DOUBLE_EQ(menu.empty() ? 0 : -12.5, ctrl.GetCurValue());
+    };
+    Check(POS_TYPE_NONE, Menu({2, 1, 0, 3}, 2));
+    Check(POS_TYPE_GEOGRAPHIC, Menu({2, 1, 0}, 2));
+    Check(POS_TYPE_METRIC, "");
 }
 
 // Read-only greys the button; the own font (Arial, cell height = client
@@ -197,55 +172,17 @@ TEST_F(PosEditCtrlTest, ReadOnlyFontAndLayout)
     EXPECT_EQ(rc[1], rc[2]);
 }
 
-// Posted: nothing arrives until the queue is pumped; then b follows and tells
-// a, already in DXX, which stops; the destroyed c is skipped (nothing went to
-// a null window as a thread message); a bad notation and forcing post nothing.
-TEST_F(PosEditCtrlTest, LinkedEditsExchangeOnceByPostedMessages)
-{
-    CTestPosEdit a, b, c;
-    Attach(a, IDC_POS_EDIT1);
-    Attach(b, IDC_POS_EDIT2);
-    Attach(c, IDC_POS_EDIT3);
-    a.SynchroWith(&b);
-    a.SynchroWith(&c);
-    b.SynchroWith(&a);
-    c.DestroyWindow();
-    MsgRecorder rec;
-    WatchSynchro(rec, {&a, &b});
-    a.SendMessage(WM_COMMAND, nCmdDXX, 0);
-    EXPECT_EQ(POS_FORMAT_DMS, b.Format());
-    EXPECT_TRUE(rec.Records().empty());
-    MSG msg;
-    EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), nSynchro, nSynchro, PM_NOREMOVE));
-    CTestApp::PumpPending();
-    EXPECT_EQ(POS_FORMAT_DXX, b.Format());
-    EXPECT_EQ((std::vector<HWND>{b.GetSafeHwnd(), a.GetSafeHwnd()}), Receivers(rec));
-    const MsgEntry seq[] = {{nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
-                            {nSynchro, posted | wparam, POS_FORMAT_DXX, 0, 0},
-                            {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, seq, "DXX chosen on a");
-
-    a.SendMessage(nSynchro, 7, 0);
-    a.ForcePosType(POS_TYPE_METRIC);
-    CTestApp::PumpPending();
-    EXPECT_EQ(POS_FORMAT_METRIC, a.Format());
-    EXPECT_EQ(POS_FORMAT_DXX, b.Format());
-    const MsgEntry bad[] = {{nSynchro, sent | wparam, 7, 0, 0}, {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, bad, "notation 7 sent to a, then metric forced");
-}
-
 // The field's focus changes and the Tab key reach the dialog from the
 // control's own id and window.
 TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
 {
     CTestPosEdit ctrl;
     Attach(ctrl);
-    const LPARAM lCtrl = reinterpret_cast<LPARAM>(ctrl.GetSafeHwnd());
-    HWND hAfter = ::GetDlgItem(m_dlg.GetSafeHwnd(), IDC_POS_AFTER);
+    HWND hAfter = ::GetDlgItem(m_dlg.m_hWnd, IDC_POS_AFTER);
     ::SetFocus(hAfter);
     CTestApp::PumpPending();
     MsgRecorder rec;
-    rec.Watch(m_dlg.GetSafeHwnd(), parent);
+    rec.Watch(m_dlg.m_hWnd, parent);
     rec.SetFilter([](const MsgRecord& r) {
         return (r.message == WM_COMMAND && LOWORD(r.wParam) == IDC_POS_EDIT1) || r.message == WM_NEXTDLGCTL;
     });
@@ -254,13 +191,12 @@ TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
     ::PostMessageA(EditOf(ctrl), WM_KEYUP, VK_TAB, 0xC0000001);
     CTestApp::PumpPending();
     const int f = sent | parent | wparam | lparam;
-    const MsgEntry seq[] = {
-        {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), lCtrl, 0},
-        {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), lCtrl, 0},
-        {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), lCtrl, 0},
-        {WM_NEXTDLGCTL, f, 0, 0, 0},
-        {0, 0, 0, 0, 0},
-    };
+    const LPARAM l = reinterpret_cast<LPARAM>(ctrl.m_hWnd);
+    const MsgEntry seq[] = {{WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), l, 0},
+                            {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), l, 0},
+                            {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), l, 0},
+                            {WM_NEXTDLGCTL, f, 0, 0, 0},
+                            {0, 0, 0, 0, 0}};
     EXPECT_SEQ(rec, seq, "focus in and out, then Tab released in the field");
 }
 

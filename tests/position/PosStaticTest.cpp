@@ -14,9 +14,8 @@ protected:
     }
 };
 
-// The value pair follows the type; a link message with a notation that is none
-// of the four is ignored; a command for the current notation redraws it only
-// when all notations are offered.
+// The value pair follows the type, a notation that is none of the four is
+// ignored, the current one redrawn only when all notations are offered.
 TEST_F(PosStaticTest, TextsAlignmentAndForcedRedraw)
 {
     CPosStatic label;
@@ -94,34 +93,53 @@ TEST_F(PosStaticTest, ProfileEntryWrittenAtDestruction)
     EXPECT_EQ(3u, Entry());
 }
 
-// Sent: the linked windows have followed before the change returns; s2 tells
-// s1 back while s1 is still handling the command (so s1 gets it nested in its
-// own procedure) and s1, already in DMX, stops; the destroyed s3 is skipped.
-TEST_F(PosStaticTest, DisplaysDriveTheirPartnersSynchronously)
+// Displays tell their partners by sent messages: s2 tells s1 back while s1
+// is still handling the command (nested in its own procedure) and s1, already
+// in DMX, stops; the destroyed s3 and c are skipped (nothing goes to a null
+// window as a thread message). Edits post: b follows e only when the queue is
+// pumped, and tells e back, which stops. A bad notation or a forced type
+// posts nothing.
+TEST_F(PosStaticTest, LinkedControlsFollowOnce)
 {
     CPosStatic s1, s2, s3;
-    CTestPosEdit e;
+    CTestPosEdit e, b, c;
     Attach(s1, IDC_POS_STATIC1);
     Attach(s2, IDC_POS_STATIC2);
     Attach(s3, IDC_POS_STATIC3);
-    ASSERT_TRUE(e.SubclassDlgItem(IDC_POS_EDIT1, &m_dlg));
+    for (auto [pEdit, nID] : {std::pair{&e, IDC_POS_EDIT1}, {&b, IDC_POS_EDIT2}, {&c, IDC_POS_EDIT3}})
+        ASSERT_TRUE(pEdit->SubclassDlgItem(nID, &m_dlg));
     s1.SynchroWith(&s2);
     s2.SynchroWith(&s1);
     s1.SynchroWith(&s3);
     s1.SynchroWith(&e);
+    e.SynchroWith(&b);
+    e.SynchroWith(&c);
+    b.SynchroWith(&e);
     s3.DestroyWindow();
+    c.DestroyWindow();
     MsgRecorder rec;
-    WatchSynchro(rec, {&s1, &s2, &e});
+    WatchSynchro(rec, {&s1, &s2, &e, &b});
     s1.SendMessage(WM_COMMAND, nCmdDMX, 0);
     EXPECT_EQ(POS_FORMAT_DMX, s2.GetPosFormat());
     EXPECT_EQ(POS_FORMAT_DMX, e.Format());
-    EXPECT_EQ((std::vector<HWND>{s2.m_hWnd, s1.m_hWnd, e.m_hWnd}), Receivers(rec));
-    CTestApp::PumpPending(); // the edit has no links of its own: nothing posted
+    EXPECT_EQ(POS_FORMAT_DMS, b.Format());
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), nSynchro, nSynchro, PM_NOREMOVE));
+    CTestApp::PumpPending();
+    EXPECT_EQ(POS_FORMAT_DMX, b.Format());
+    EXPECT_EQ((std::vector<HWND>{s2.m_hWnd, s1.m_hWnd, e.m_hWnd, b.m_hWnd, e.m_hWnd}), Receivers(rec));
+    e.SendMessage(nSynchro, 7, 0);
+    e.ForcePosType(POS_TYPE_METRIC);
+    CTestApp::PumpPending();
+    EXPECT_EQ(POS_FORMAT_DMX, b.Format());
     const MsgEntry seq[] = {{nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
                             {nSynchro, sent | defwinproc | wparam, POS_FORMAT_DMX, 0, 0},
                             {nSynchro, sent | wparam, POS_FORMAT_DMX, 0, 0},
+                            {nSynchro, posted | wparam, POS_FORMAT_DMX, 0, 0},
+                            {nSynchro, posted | wparam, POS_FORMAT_DMX, 0, 0},
+                            {nSynchro, sent | wparam, 7, 0, 0},
                             {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, seq, "DMX chosen on s1");
+    EXPECT_SEQ(rec, seq, "DMX chosen on s1, then notation 7 sent to e and metric forced");
 }
 
 } // namespace
