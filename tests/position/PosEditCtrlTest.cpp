@@ -1,5 +1,4 @@
-// Tests of the position edit control, subclassed over a placeholder of a
-// dialog template and driven through posted keys, clicks and commands.
+// Tests of the position edit control over a placeholder of a dialog template.
 #include "position_tests.h"
 
 namespace {
@@ -22,8 +21,7 @@ protected:
     }
 };
 
-// A value set (before or after subclassing), then keys typed and the
-// hemisphere button clicked: the field, the button and the value read back.
+// A value set, keys typed, the hemisphere button clicked: field, button and value.
 TEST_F(PosEditCtrlTest, ShownTypedAndReadBackPerNotation)
 {
     // Set before subclassing (symbols E/W then); in feet; in feet once shown in metres; button clicked.
@@ -85,10 +83,8 @@ TEST_F(PosEditCtrlTest, ShownTypedAndReadBackPerNotation)
     }
 }
 
-// Range [-90, 90], 10 stored, keys typed in DMS, then a value set or a
-// notation chosen: a value outside falls back to a stored value strictly
-// inside, or is refused when the stored one is on a bound; a typed value
-// outside survives only a change of notation type.
+// Range [-90, 90]: a value outside falls back to the stored one when strictly inside,
+// else is refused; a typed value outside survives only a change of notation type.
 TEST_F(PosEditCtrlTest, RangeFilterOnSetAndAtNotationChanges)
 {
     auto Check = [&](const char* keys, double dStored, double dSet, UINT nCmd, PosFormat nFormat,
@@ -115,8 +111,7 @@ TEST_F(PosEditCtrlTest, RangeFilterOnSetAndAtNotationChanges)
     Check("0950000000", 10, 0, nCmdMetric, POS_FORMAT_METRIC, 0); // other type: kept
 }
 
-// A right click in the field opens the control's menu at the click; the
-// notations offered follow the forced type, and the item chosen applies.
+// A right click in the field opens the menu of the forced type; the item chosen applies.
 TEST_F(PosEditCtrlTest, ContextMenuOffersAndAppliesTheNotations)
 {
     auto Check = [&](PosType nForce, const std::string& menu) {
@@ -143,8 +138,7 @@ TEST_F(PosEditCtrlTest, ContextMenuOffersAndAppliesTheNotations)
 }
 
 // Read-only greys the button; the own font (Arial, cell height = client
-// height - 6) goes to all three children; the button and the unit share the
-// right strip, also after a size change.
+// height - 6) goes to all three children, which split the client area.
 TEST_F(PosEditCtrlTest, ReadOnlyFontAndLayout)
 {
     CTestPosEdit ctrl;
@@ -170,34 +164,6 @@ TEST_F(PosEditCtrlTest, ReadOnlyFontAndLayout)
     EXPECT_EQ(CRect(0, 0, rcClient.right - 20, rcClient.bottom), rc[0]);
     EXPECT_EQ(CRect(rcClient.right - 20, 0, rcClient.right, rcClient.bottom), rc[1]);
     EXPECT_EQ(rc[1], rc[2]);
-}
-
-// The field's focus changes and the Tab key reach the dialog from the
-// control's own id and window.
-TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
-{
-    CTestPosEdit ctrl;
-    Attach(ctrl);
-    HWND hAfter = ::GetDlgItem(m_dlg.m_hWnd, IDC_POS_AFTER);
-    ::SetFocus(hAfter);
-    CTestApp::PumpPending();
-    MsgRecorder rec;
-    rec.Watch(m_dlg.m_hWnd, parent);
-    rec.SetFilter([](const MsgRecord& r) {
-        return (r.message == WM_COMMAND && LOWORD(r.wParam) == IDC_POS_EDIT1) || r.message == WM_NEXTDLGCTL;
-    });
-    ::SetFocus(EditOf(ctrl));
-    ::SetFocus(hAfter);
-    ::PostMessageA(EditOf(ctrl), WM_KEYUP, VK_TAB, 0xC0000001);
-    CTestApp::PumpPending();
-    const int f = sent | parent | wparam | lparam;
-    const LPARAM l = reinterpret_cast<LPARAM>(ctrl.m_hWnd);
-    const MsgEntry seq[] = {{WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), l, 0},
-                            {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), l, 0},
-                            {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), l, 0},
-                            {WM_NEXTDLGCTL, f, 0, 0, 0},
-                            {0, 0, 0, 0, 0}};
-    EXPECT_SEQ(rec, seq, "focus in and out, then Tab released in the field");
 }
 
 } // namespace

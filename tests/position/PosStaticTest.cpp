@@ -1,5 +1,4 @@
-// Tests of the position display, subclassed over a static of a dialog
-// template: texts and alignment, the menu, the links, the profile entries.
+// Tests of the position display over a static of a dialog template, and of the links.
 #include "position_tests.h"
 
 namespace {
@@ -42,33 +41,30 @@ TEST_F(PosStaticTest, TextsAlignmentAndForcedRedraw)
 // The menu offers the notations of the current type, all of them when asked.
 TEST_F(PosStaticTest, MenuKeepsToTheTypeOfTheNotation)
 {
-    const struct
-    {
-        int nSetUp; // 0 none, 1 metric value, 2 and all notations, 3 DXX chosen from the menu
-        std::string menu;
-    } rows[] = {{0, Menu({2, 1, 0, 3}, 2)}, {1, ""}, {2, Menu({2, 1, 0, 3}, 3)}, {3, Menu({2, 1, 0}, 0)}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.nSetUp);
+    auto Check = [&](bool bMetric, bool bAll, bool bChooseDXX, const std::string& menu) {
         Reopen();
         CPosStatic label;
         Attach(label);
         CMenuSpy spy;
-        if (row.nSetUp == 1 || row.nSetUp == 2)
+        if (bMetric)
             label.SetCurValue(12.5, POS_TYPE_METRIC);
-        label.UseAllPosFormat(row.nSetUp == 2);
-        spy.nChoose = row.nSetUp == 3 ? nCmdDXX : 0;
-        for (int i = row.nSetUp == 3 ? 0 : 1; i < 2; i++) {
+        label.UseAllPosFormat(bAll);
+        spy.nChoose = bChooseDXX ? nCmdDXX : 0;
+        for (int i = bChooseDXX ? 0 : 1; i < 2; i++, spy.nChoose = 0) {
             spy.items.clear();
             label.SendMessage(WM_CONTEXTMENU, WPARAM(label.m_hWnd), MAKELPARAM(30, 20));
             CTestApp::PumpPending();
-            spy.nChoose = 0;
         }
-        EXPECT_EQ(row.menu, spy.items);
-        EXPECT_EQ(row.menu.empty() ? CPoint() : CPoint(30, 20), CPoint(spy.pt));
-    }
+        EXPECT_EQ(menu, spy.items);
+        EXPECT_EQ(menu.empty() ? CPoint() : CPoint(30, 20), CPoint(spy.pt));
+    };
+    Check(false, false, false, Menu({2, 1, 0, 3}, 2));
+    Check(true, false, false, "");
+    Check(true, true, false, Menu({2, 1, 0, 3}, 3));
+    Check(false, false, true, Menu({2, 1, 0}, 0));
 }
 
-// Both controls write the notation when destroyed, the display unless saving is off.
+// Both write the notation when destroyed, the display unless saving is off.
 TEST_F(PosStaticTest, ProfileEntryWrittenAtDestruction)
 {
     auto Entry = [] {
@@ -93,12 +89,9 @@ TEST_F(PosStaticTest, ProfileEntryWrittenAtDestruction)
     EXPECT_EQ(3u, Entry());
 }
 
-// Displays tell their partners by sent messages: s2 tells s1 back while s1
-// is still handling the command (nested in its own procedure) and s1, already
-// in DMX, stops; the destroyed s3 and c are skipped (nothing goes to a null
-// window as a thread message). Edits post: b follows e only when the queue is
-// pumped, and tells e back, which stops. A bad notation or a forced type
-// posts nothing.
+// Displays send (s2 tells s1 back, nested in s1's command), edits post (b
+// follows e once pumped); each stops at a partner already there, skips the
+// destroyed ones, and a bad notation or a forced type posts nothing.
 TEST_F(PosStaticTest, LinkedControlsFollowOnce)
 {
     CPosStatic s1, s2, s3;
@@ -118,7 +111,9 @@ TEST_F(PosStaticTest, LinkedControlsFollowOnce)
     s3.DestroyWindow();
     c.DestroyWindow();
     MsgRecorder rec;
-    WatchSynchro(rec, {&s1, &s2, &e, &b});
+    for (CWnd* pWnd : std::initializer_list<CWnd*>{&s1, &s2, &e, &b})
+        rec.Watch(pWnd->m_hWnd);
+    rec.SetFilter([n = nSynchro](const MsgRecord& r) { return r.message == n; });
     s1.SendMessage(WM_COMMAND, nCmdDMX, 0);
     EXPECT_EQ(POS_FORMAT_DMX, s2.GetPosFormat());
     EXPECT_EQ(POS_FORMAT_DMX, e.Format());
@@ -127,7 +122,9 @@ TEST_F(PosStaticTest, LinkedControlsFollowOnce)
     EXPECT_FALSE(::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), nSynchro, nSynchro, PM_NOREMOVE));
     CTestApp::PumpPending();
     EXPECT_EQ(POS_FORMAT_DMX, b.Format());
-    EXPECT_EQ((std::vector<HWND>{s2.m_hWnd, s1.m_hWnd, e.m_hWnd, b.m_hWnd, e.m_hWnd}), Receivers(rec));
+    const HWND receivers[] = {s2.m_hWnd, s1.m_hWnd, e.m_hWnd, b.m_hWnd, e.m_hWnd};
+    for (size_t i = 0; i < rec.Records().size(); i++)
+        EXPECT_EQ(i < 5 ? receivers[i] : nullptr, rec.Records()[i].hwnd) << i;
     e.SendMessage(nSynchro, 7, 0);
     e.ForcePosType(POS_TYPE_METRIC);
     CTestApp::PumpPending();

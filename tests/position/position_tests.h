@@ -1,5 +1,4 @@
-// Resource ids of the position control tests' dialog template and, for the
-// C++ side, the dialog fixture and the menu spy that both test files use.
+// Resource ids of the position tests' dialog template; the fixture and menu spy.
 #pragma once
 
 #define IDD_POS_TEST 3000
@@ -16,7 +15,6 @@
 #include <afxwin.h>
 #include <afxlite_testing.h>
 #include <string>
-#include <vector>
 #include "PosEditCtrl.h"
 #include "PosStatic.h"
 #include "MsgRecorder.h"
@@ -82,20 +80,6 @@ protected:
         for (int f : formats)
             s += std::string(labels[f]) + "=" + std::to_string(ids[f]) + (f == nChecked ? "* " : " ");
         return s;
-    }
-    // Records the synchronisation message sent or posted to the windows.
-    void WatchSynchro(MsgRecorder& rec, std::initializer_list<CWnd*> windows)
-    {
-        for (CWnd* pWnd : windows)
-            rec.Watch(pWnd->GetSafeHwnd());
-        rec.SetFilter([n = nSynchro](const MsgRecord& r) { return r.message == n; });
-    }
-    static std::vector<HWND> Receivers(const MsgRecorder& rec)
-    {
-        std::vector<HWND> result;
-        for (const MsgRecord& r : rec.Records())
-            result.push_back(r.hwnd);
-        return result;
     }
     static std::string Text(HWND hWnd)
     {
