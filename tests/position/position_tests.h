@@ -6,7 +6,6 @@
 #define IDC_POS_EDIT2 3002
 #define IDC_POS_STATIC1 3003
 #define IDC_POS_STATIC2 3004
-#define IDC_POS_AFTER 3005
 #define IDC_POS_EDIT3 3006
 #define IDC_POS_STATIC3 3007
 
@@ -56,8 +55,7 @@ private:
     AFXLITE_TRACKPOPUPMENUHOOK m_pfnPrev;
 };
 
-// One modeless, shown test dialog, reopened between the rows of a table; the
-// registered numbers computed from the names a host would use.
+// A shown modeless dialog, reopened between rows; the registered numbers from their names.
 class PosDialogTest : public ::testing::Test
 {
 protected:
@@ -81,16 +79,13 @@ protected:
             s += std::string(labels[f]) + "=" + std::to_string(ids[f]) + (f == nChecked ? "* " : " ");
         return s;
     }
-    static std::string Text(HWND hWnd)
+    static std::string Text(HWND h)
     {
         char sz[128] = {};
-        ::GetWindowTextA(hWnd, sz, sizeof sz);
+        ::GetWindowTextA(h, sz, sizeof sz);
         return sz;
     }
-    static UINT Msg(const char* guid)
-    {
-        return ::RegisterWindowMessageA((std::string("Pos Control ") + guid).c_str());
-    }
+    static UINT Msg(std::string s) { return ::RegisterWindowMessageA(("Pos Control " + s).c_str()); }
 
     CDialog m_dlg;
     const UINT nSynchro = Msg("Message - {F960FE9C-AE48-4cc3-9FDE-54316406C3CB}");
