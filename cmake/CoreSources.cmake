@@ -23,7 +23,6 @@ set(QUILLON_CORE_TESTS
   tests/afxlite/CollTest.cpp
   tests/afxlite/GeometryTest.cpp
   tests/masked/MaskModelTest.cpp
-  tests/masked/MaskModelPropertyTest.cpp
   tests/position/PosFormatTest.cpp
   tests/frame/PathUtilTest.cpp
   tests/slider/SliderGeometryTest.cpp

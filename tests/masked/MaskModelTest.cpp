@@ -1,14 +1,32 @@
 // MaskModelTest.cpp: the mask model without a window: compiling, showing,
-// the searches and conversions, filling and the editing primitives. The
-// expected values are worked out by hand from the mask rules.
-#include "MaskModelTestSupport.h"
+// the searches and conversions, filling and the editing primitives, with
+// values worked out by hand from the mask rules; then long random sequences
+// of edits after each of which the model must keep its invariants.
+#include "../../src/masked/MaskData.h"
+#include "../../src/masked/MaskModel.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
+
+class TestMaskModel : public CStandaloneMask
+{
+public:
+    using CStandaloneMask::CStandaloneMask;
+
+    const CMaskData& At(int r) const { return *Records().GetAt(Records().FindIndex(r)); }
+    int TypeAt(int r) const { return At(r).m_nType; }
+    char ValueAt(int r) const { return At(r).m_chValue; }
+    std::string Show() const { return Str(ShowMask()); }
+    std::string Data() const { return Str(GetInputData()); }
+    static std::string Str(const CString& s) { return std::string(s.GetString(), size_t(s.GetLength())); }
+};
 
 // Separators unlike the mask characters, so a test sees which one a record took.
 std::unique_ptr<TestMaskModel> Make(const char* mask)
@@ -45,82 +63,60 @@ TEST(MaskModel, CompilesShowsAndRebuildsTheMask)
         EXPECT_EQ(row.rebuilt, TestMaskModel::Str(m->GetMask())) << row.mask;
     }
     auto m = Make("###");
-    m->SetMask(nullptr);
+    m->SetMask(nullptr); // as ""
     EXPECT_EQ(0, m->Count());
+    EXPECT_TRUE(CMaskData().m_nType == MASK_LITERAL && CMaskData().m_chValue == 0); // as a lone backslash
 }
 
 struct PosRow
 {
-    const char* label;
-    const char* mask;
-    int (*op)(TestMaskModel&, int);
+    const char *label, *mask;
+    char op; // Next, 'P', 'E', L to R, R to L, Is input
     int arg;
     int expected;
 };
 
-int Next(TestMaskModel& m, int p)
-{
-    return m.GetNextInputLocation(p);
-}
-int Prev(TestMaskModel& m, int p)
-{
-    return m.GetPreviousInputLocation(p);
-}
-int Empty(TestMaskModel& m, int p)
-{
-    return m.GetEmptyInputLocation(p);
-}
-int LtoR(TestMaskModel& m, int p)
-{
-    return m.LPtoRP(p);
-}
-int RtoL(TestMaskModel& m, int p)
-{
-    return m.RPtoLP(p);
-}
-int IsIn(TestMaskModel& m, int p)
-{
-    return m.IsInputData(p) ? 1 : 0;
-}
-
 TEST(MaskModel, PositionSearchesAndConversions)
 {
     const PosRow rows[] = {
-        {"next from a negative position starts at 0", "-#", Next, -4, 1},
-        {"next from a literal", "##/##", Next, 2, 3},
-        {"next without input gives N", "ab-", Next, 0, 3},
-        {"next beyond N gives the position", "#", Next, 7, 7},
-        {"empty skips nothing on a fresh mask", "-##", Empty, 0, 1},
-        {"empty without input gives N", "--", Empty, 1, 2},
-        {"previous on an input position is itself", "-#-", Prev, 1, 1},
-        {"previous from an input after a literal after an input", "#-#", Prev, 2, 2},
-        {"previous goes after the input before", "#--", Prev, 2, 1},
-        {"previous without input before falls forward", "--#", Prev, 1, 2},
-        {"previous without any input gives N", "--", Prev, 0, 2},
-        {"previous beyond N gives the position", "#-", Prev, 9, 9},
-        {"LPtoRP across a literal", "##/##", LtoR, 2, 3},
-        {"LPtoRP past the inputs but inside N", "#--", LtoR, 1, -1},
-        {"LPtoRP at N", "##", LtoR, 2, -1},
-        {"LPtoRP negative", "##", LtoR, -1, -1},
-        {"RPtoLP of a literal", "#-#", RtoL, 1, -1},
-        {"RPtoLP after a literal", "#-#", RtoL, 2, 1},
-        {"RPtoLP at N", "#", RtoL, 1, -1},
-        {"IsInputData with no mask is always true", "", IsIn, -1, 1},
-        {"IsInputData negative", "#", IsIn, -1, 0},
-        {"IsInputData at N", "#", IsIn, 1, 0},
-        {"IsInputData on a literal", "-#", IsIn, 0, 0},
-        {"IsInputData on an escaped #", "\\##", IsIn, 0, 0},
+        {"next from a negative position starts at 0", "-#", 'N', -4, 1},
+        {"next from a literal", "##/##", 'N', 2, 3},
+        {"next without input gives N", "ab-", 'N', 0, 3},
+        {"next beyond N gives the position", "#", 'N', 7, 7},
+        {"empty skips nothing on a fresh mask", "-##", 'E', 0, 1},
+        {"empty without input gives N", "--", 'E', 1, 2},
+        {"previous on an input position is itself", "-#-", 'P', 1, 1},
+        {"previous from an input after a literal after an input", "#-#", 'P', 2, 2},
+        {"previous goes after the input before", "#--", 'P', 2, 1},
+        {"previous without input before falls forward", "--#", 'P', 1, 2},
+        {"previous without any input gives N", "--", 'P', 0, 2},
+        {"previous beyond N gives the position", "#-", 'P', 9, 9},
+        {"LPtoRP across a literal", "##/##", 'L', 2, 3},
+        {"LPtoRP at N", "##", 'L', 2, -1},
+        {"LPtoRP negative", "##", 'L', -1, -1},
+        {"RPtoLP after a literal", "#-#", 'R', 2, 1},
+        {"RPtoLP at N", "#", 'R', 1, -1},
+        {"IsInputData with no mask is always true", "", 'I', -1, 1},
+        {"IsInputData negative", "#", 'I', -1, 0},
+        {"IsInputData at N", "#", 'I', 1, 0},
+        {"IsInputData on an escaped #", "\\##", 'I', 0, 0},
     };
-    for (const PosRow& row : rows)
-        EXPECT_EQ(row.expected, row.op(*Make(row.mask), row.arg)) << row.label;
+    for (const PosRow& row : rows) {
+        auto m = Make(row.mask);
+        const int p = row.arg;
+        const int got = row.op == 'N'   ? m->GetNextInputLocation(p)
+                        : row.op == 'P' ? m->GetPreviousInputLocation(p)
+                        : row.op == 'E' ? m->GetEmptyInputLocation(p)
+                        : row.op == 'L' ? m->LPtoRP(p)
+                        : row.op == 'R' ? m->RPtoLP(p)
+                                        : int(m->IsInputData(p));
+        EXPECT_EQ(row.expected, got) << row.label;
+    }
 }
 
-struct FillRow
+struct FillRow // before: filled first, keeping the prompt
 {
-    const char* label;
-    const char* mask;
-    const char* before; // filled first with keepPrompt true
-    const char* data;
+    const char *label, *mask, *before, *data;
     int start;
     bool keepPrompt;
     char prompt;
@@ -202,12 +198,6 @@ TEST(MaskModel, EditingPrimitives)
     EXPECT_EQ("1a ", g->Show());
     EXPECT_EQ(1, g->DeleteRange(0, 1));
     EXPECT_EQ("   ", g->Show());
-
-    auto n = Make("abc"); // no input position
-    EXPECT_EQ(-1, n->InsertAt(0, '1'));
-    EXPECT_EQ(0, n->DeleteRange(0, 3));
-    EXPECT_TRUE(n->IsInputEmpty());
-    EXPECT_EQ("abc", n->Show());
 }
 
 TEST(MaskModel, PromptAndEmptying)
@@ -256,19 +246,100 @@ TEST(MaskModel, CharacterClassesOfEachKind)
     }
 }
 
-TEST(MaskModel, HundredThousandCharacterMask)
+// The invariants, against the records the last mask compiled to: literals
+// unchanged, each input the prompt or a value its kind keeps as it is, and
+// the conversions between raw and logical positions inverse to each other.
+void Check(TestMaskModel& m, const std::string& literals)
 {
-    std::string mask(100000, '#');
-    for (size_t i = 1; i < mask.size(); i += 2)
-        mask[i] = '-';
-    auto m = Make(mask.c_str());
-    EXPECT_EQ(mask, TestMaskModel::Str(m->GetMask()));
-    EXPECT_EQ(99998, m->LPtoRP(49999));
-    EXPECT_EQ(49999, m->RPtoLP(99998));
-    EXPECT_EQ(0, m->InsertAt(0, '5'));
-    EXPECT_EQ("5- - ", m->Show().substr(0, 5));
-    EXPECT_EQ(1, m->DeleteRange(0, 2));
-    EXPECT_TRUE(m->IsInputEmpty());
+    const int n = m.Count();
+    ASSERT_EQ(n, m.ShowMask().GetLength());
+    std::string lits;
+    int inputs = 0;
+    for (int r = 0; r < n; ++r) {
+        const char v = m.ValueAt(r);
+        if (m.TypeAt(r) >= MASK_DIGIT && m.TypeAt(r) <= MASK_CHAR) {
+            ASSERT_TRUE(v == m.GetPromptSymbol() || (m.SetAt(r, v) == r && m.ValueAt(r) == v))
+                << "record " << r;
+            ASSERT_EQ(inputs, m.RPtoLP(r));
+            ASSERT_EQ(r, m.LPtoRP(inputs++));
+        } else {
+            lits += v;
+            ASSERT_EQ(-1, m.RPtoLP(r));
+        }
+    }
+    ASSERT_EQ(literals, lits);
+    ASSERT_EQ(inputs, int(m.Data().size()));
+    ASSERT_TRUE(inputs == n || m.LPtoRP(inputs) == -1);
+}
+
+TEST(MaskModelProperty, InvariantsHoldAcrossRandomEdits)
+{
+    std::mt19937 rng(20261205);
+    auto randomChar = [&rng](char prompt) {
+        const unsigned k = rng() % 6;
+        const char* const from[] = {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "0123456789"};
+        return k == 0 ? char(rng() % 256) : k == 1 ? prompt : from[k % 3][rng() % (k % 3 == 2 ? 10 : 26)];
+    };
+    for (int round = 0; round < 400; ++round) {
+        TestMaskModel m("", ',', '.', 'h', '-');
+        std::string mask, literals;
+        for (int step = 0; step < 250; ++step) {
+            const int p = int(rng() % unsigned(m.Count() + 3)) - 1;
+            const unsigned op = rng() % 8;
+            if (op == 0 || (op == 6 && rng() % 8 == 0)) {
+                static const char alphabet[] = "#A?><&.,:/\\-( )'x\xB0";
+                mask = std::string(op == 0 ? rng() % 24 : 0, '#');
+                for (char& c : mask)
+                    c = rng() % 10 == 0 ? char(1 + rng() % 255) : alphabet[rng() % (sizeof(alphabet) - 1)];
+                if (op == 0)
+                    m.SetMask(mask.c_str());
+                else
+                    m.EmptyData(false);
+                literals.clear();
+                for (int r = 0; r < m.Count(); ++r)
+                    literals += m.TypeAt(r) >= MASK_DIGIT && m.TypeAt(r) <= MASK_CHAR
+                                    ? ""
+                                    : std::string(1, m.ValueAt(r));
+            } else if (op == 1) {
+                std::string data(rng() % 12, '0');
+                for (char& c : data) {
+                    const char r = randomChar(m.GetPromptSymbol());
+                    c = r == 0 ? '0' : r; // a C string
+                }
+                m.SetInputData(data.c_str(), int(rng() % 6) - 1, rng() % 2 == 0);
+            } else if (op == 2) {
+                const int r = m.InsertAt(p, randomChar(m.GetPromptSymbol()));
+                ASSERT_TRUE(r == -1 || (m.IsInputData(r) && r >= p)) << r;
+            } else if (op == 3) {
+                const int r = m.SetAt(p, randomChar(m.GetPromptSymbol()));
+                ASSERT_TRUE(r == p || r == -1);
+            } else if (op == 4) {
+                const int end = p + int(rng() % 5);
+                int inside = 0;
+                for (int r = std::max(p, 0); r < std::min(end, m.Count()); ++r)
+                    inside += m.IsInputData(r) ? 1 : 0;
+                ASSERT_EQ(inside, m.DeleteRange(p, end));
+            } else if (op == 5) {
+                m.SetPromptSymbol(rng() % 4 == 0 ? char(rng() % 256) : "_ *0."[rng() % 5]);
+            } else if (op == 6) {
+                m.EmptyData(true);
+                ASSERT_TRUE(m.IsInputEmpty());
+            } else {
+                // The shown text read back as data fills the same positions (a
+                // letter prompt may change case on '>' and '<' positions).
+                const std::string before = m.Show();
+                m.SetInputData(m.GetInputData(m.ShowMask()), 0, true);
+                const char pr = m.GetPromptSymbol();
+                if (!isalpha(static_cast<unsigned char>(pr)) && before.find('\0') == std::string::npos) {
+                    ASSERT_EQ(before, m.Show());
+                }
+            }
+            Check(m, literals);
+            if (testing::Test::HasFatalFailure())
+                return ADD_FAILURE() << "operation " << op << " in round " << round << " step " << step
+                                     << " mask '" << mask << "'";
+        }
+    }
 }
 
 } // namespace
