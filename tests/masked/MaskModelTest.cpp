@@ -90,7 +90,6 @@ TEST(MaskModel, PositionSearchesAndConversions)
         {"previous without input before falls forward", "--#", 'P', 1, 2},
         {"previous without any input gives N", "--", 'P', 0, 2},
         {"previous beyond N gives the position", "#-", 'P', 9, 9},
-        {"LPtoRP across a literal", "##/##", 'L', 2, 3},
         {"LPtoRP at N", "##", 'L', 2, -1},
         {"LPtoRP negative", "##", 'L', -1, -1},
         {"RPtoLP after a literal", "#-#", 'R', 2, 1},
@@ -189,14 +188,6 @@ TEST(MaskModel, EditingPrimitives)
     k->SetInputData("a", 0, true);
     EXPECT_EQ(-1, k->InsertAt(0, 'b'));
     EXPECT_EQ("a ", k->Show());
-    // A character that lands on a position refusing it is dropped, and the
-    // position where the source ran out keeps its value.
-    auto g = Make("#?#");
-    g->SetInputData("1a2", 0, true);
-    EXPECT_EQ(1, g->DeleteRange(1, 2));
-    EXPECT_EQ("1a ", g->Show());
-    EXPECT_EQ(1, g->DeleteRange(0, 1));
-    EXPECT_EQ("   ", g->Show());
 }
 
 TEST(MaskModel, PromptAndEmptying)
@@ -218,6 +209,30 @@ TEST(MaskModel, PromptAndEmptying)
     m->EmptyData(false);
     EXPECT_EQ(0, m->Count());
     EXPECT_TRUE(m->IsInputEmpty());
+}
+
+// The window steps the model asks of a control: U<pos> refresh, T text
+// cleared, M modified flag cleared.
+struct LogWindow : CMaskWindow
+{
+    std::string log;
+    bool HasWindow() const override { return true; }
+    void Update(int pos) override { log += "U" + std::to_string(pos); }
+    CString GetText() const override { return CString("1"); }
+    void ClearText() override { log += 'T'; }
+    void ClearModified() override { log += 'M'; }
+};
+
+TEST(MaskModel, WindowStepsOfTheOperations)
+{
+    auto m = Make("");
+    LogWindow w;
+    m->SetInputData("1", 0, true, &w); // no mask: a refresh all the same
+    m->EmptyData(false, &w);           // no mask before either: the text is cleared
+    m->SetMask("#-#", &w);
+    m->SetPromptSymbol('_', &w);
+    m->DeleteRange(0, 1, &w);
+    EXPECT_EQ("U0TTU0MU-1MU0", w.log); // a new mask clears the text of a control without one
 }
 
 TEST(MaskModel, CharacterClassesOfEachKind)
