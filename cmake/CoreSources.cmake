@@ -22,7 +22,6 @@ set(QUILLON_CORE_TESTS
   tests/afxlite/StringTest.cpp
   tests/afxlite/CollTest.cpp
   tests/masked/MaskModelTest.cpp
-  tests/masked/MaskModelPropertyTest.cpp
   tests/position/PosFormatTest.cpp
   tests/frame/PathUtilTest.cpp
   tests/slider/SliderGeometryTest.cpp
