@@ -160,3 +160,31 @@ TEST_F(PosEditCtrlTest, ReadOnlyFontAndLayout)
 }
 
 } // namespace
+
+// The field's focus changes and the Tab key reach the dialog from the
+// control's own id and window.
+TEST_F(PosEditCtrlTest, FocusAndTabAreForwardedToTheParent)
+{
+    CTestPosEdit ctrl;
+    Attach(ctrl);
+    HWND hAfter = ::GetDlgItem(m_dlg.m_hWnd, IDC_POS_AFTER);
+    ::SetFocus(hAfter);
+    CTestApp::PumpPending();
+    MsgRecorder rec;
+    rec.Watch(m_dlg.m_hWnd, parent);
+    rec.SetFilter([](const MsgRecord& r) {
+        return (r.message == WM_COMMAND && LOWORD(r.wParam) == IDC_POS_EDIT1) || r.message == WM_NEXTDLGCTL;
+    });
+    ::SetFocus(EditOf(ctrl));
+    ::SetFocus(hAfter);
+    ::PostMessageA(EditOf(ctrl), WM_KEYUP, VK_TAB, 0xC0000001);
+    CTestApp::PumpPending();
+    const int f = sent | parent | wparam | lparam;
+    const LPARAM l = reinterpret_cast<LPARAM>(ctrl.m_hWnd);
+    const MsgEntry seq[] = {{WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_SETFOCUS), l, 0},
+                            {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_KILLFOCUS), l, 0},
+                            {WM_COMMAND, f, MAKEWPARAM(IDC_POS_EDIT1, EN_UPDATE), l, 0},
+                            {WM_NEXTDLGCTL, f, 0, 0, 0},
+                            {0, 0, 0, 0, 0}};
+    EXPECT_SEQ(rec, seq, "focus in and out, then Tab released in the field");
+}
