@@ -25,6 +25,7 @@ const PathRow kPaths[] = {
     {"trailing separator", "C:\\dir.d\\", "C:", "\\dir.d\\", "", "", "C:\\dir.d\\.ini"},
     {"dot only in the folder", "C:\\dir.d\\noext", "C:", "\\dir.d\\", "noext", "", "C:\\dir.d\\noext.ini"},
     {"drive-relative", "C:file.txt", "C:", "", "file", ".txt", "C:file.ini"},
+    {"bare drive", "C:", "C:", "", "", "", "C:.ini"},
     {"leading dot", ".profile", "", "", "", ".profile", ".ini"},
     {"trailing dot", "a.", "", "", "a", ".", "a.ini"},
     {"empty", "", "", "", "", "", ".ini"},

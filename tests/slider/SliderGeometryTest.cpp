@@ -174,6 +174,7 @@ const ScriptRow kScripts[] = {
     {"max thumb +9 px", 0, 2, 5, "m 98,20 L 98,20 m 107,20 u", 2, 6, "2dce"},
     {"max thumb +8 px rounds to 0", 0, 2, 5, "m 98,20 L 98,20 m 106,20 u", 2, 5, "2de"},
     {"max thumb -9 px stays", 0, 2, 5, "m 98,20 L 98,20 m 89,20 u", 2, 5, "2de"},
+    {"moves after the release drag nothing", 0, 2, 5, "m 98,20 L 98,20 m 107,20 u m 125,20 m 143,20", 2, 6, "2dce0"},
     {"max thumb -27 px", 0, 2, 5, "m 98,20 L 98,20 m 71,20 u", 2, 4, "2dce"},
     {"min thumb cannot pass the max", 0, 2, 5, "m 45,20 L 45,20 m 99,20 m 81,20 u", 4, 5, "1dce"},
     {"left click left of the selection", 0, 3, 7, "L 20,20", 2, 7, "c"},
